@@ -1,0 +1,289 @@
+#include "platform/CodePage.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cwctype>
+#include <locale.h>
+#include <wctype.h>
+
+namespace {
+
+std::atomic<UINT> g_codePage{0};
+
+// Windows-1252 bytes 0x80..0x9F; the five unassigned bytes map to the C1
+// control of the same number, as the Windows conversion does.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char16_t cp1252ToUnit(unsigned char b)
+{
+    return (b >= 0x80 && b <= 0x9F) ? kCp1252High[b - 0x80] : static_cast<char16_t>(b);
+}
+
+// The Windows-1252 byte of a code point, or -1 when it has none.
+int codePointToCp1252(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
+    for (int i = 0; i < 32; ++i)
+        if (kCp1252High[i] == cp)
+            return 0x80 + i;
+    return -1;
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when the bytes
+// there are not a valid, shortest-form sequence.
+std::size_t decodeUtf8(std::string_view s, std::size_t i, char32_t& cp)
+{
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    std::size_t len;
+    char32_t min;
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2;
+        cp = b0 & 0x1F;
+        min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3;
+        cp = b0 & 0x0F;
+        min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4;
+        cp = b0 & 0x07;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + len > s.size())
+        return 0;
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return len;
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+void appendUtf16(std::u16string& out, char32_t cp)
+{
+    if (cp < 0x10000) {
+        out += static_cast<char16_t>(cp);
+    } else {
+        cp -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (cp >> 10));
+        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
+}
+
+// Calls f(codePoint) for every character of UTF-16 text; a lone surrogate is U+FFFD.
+template <typename F>
+void forEachCodePoint(std::u16string_view w, F f)
+{
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        char32_t cp = w[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < w.size() && w[i + 1] >= 0xDC00 && w[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (w[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;
+        }
+        f(cp);
+    }
+}
+
+locale_t unicodeLocale()
+{
+    static const locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+char32_t foldCodePoint(char32_t cp, bool upper)
+{
+    if (cp < 0x80) {
+        if (upper)
+            return (cp >= 'a' && cp <= 'z') ? cp - 32 : cp;
+        return (cp >= 'A' && cp <= 'Z') ? cp + 32 : cp;
+    }
+    const locale_t loc = unicodeLocale();
+    if (!loc)
+        return cp;
+    return static_cast<char32_t>(upper ? towupper_l(static_cast<wint_t>(cp), loc)
+                                       : towlower_l(static_cast<wint_t>(cp), loc));
+}
+
+std::string foldCase(std::string_view ansi, bool upper)
+{
+    std::u16string folded;
+    forEachCodePoint(ansiToWide(ansi), [&](char32_t cp) { appendUtf16(folded, foldCodePoint(cp, upper)); });
+    return wideToAnsi(folded);
+}
+
+} // namespace
+
+UINT ansiCodePage()
+{
+    UINT cp = g_codePage.load(std::memory_order_relaxed);
+    if (cp == 0) {
+        const char* env = std::getenv("KELDRA_CODEPAGE");
+        cp = env ? parseCodePageName(env) : 0;
+        if (cp == 0)
+            cp = CP_UTF8;
+        g_codePage.store(cp, std::memory_order_relaxed);
+    }
+    return cp;
+}
+
+bool setAnsiCodePage(UINT codePage)
+{
+    if (codePage != CP_UTF8 && codePage != CP_WINDOWS_1252)
+        return false;
+    g_codePage.store(codePage, std::memory_order_relaxed);
+    return true;
+}
+
+UINT parseCodePageName(std::string_view name)
+{
+    std::string lower;
+    for (char c : name)
+        lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    if (lower == "1252" || lower == "cp1252" || lower == "windows-1252")
+        return CP_WINDOWS_1252;
+    if (lower == "65001" || lower == "utf-8" || lower == "utf8")
+        return CP_UTF8;
+    return 0;
+}
+
+std::u16string ansiToWide(std::string_view ansi)
+{
+    std::u16string out;
+    out.reserve(ansi.size());
+    if (ansiCodePage() == CP_WINDOWS_1252) {
+        for (char c : ansi)
+            out += cp1252ToUnit(static_cast<unsigned char>(c));
+        return out;
+    }
+    for (std::size_t i = 0; i < ansi.size();) {
+        char32_t cp;
+        const std::size_t len = decodeUtf8(ansi, i, cp);
+        if (len == 0) {
+            out += cp1252ToUnit(static_cast<unsigned char>(ansi[i]));
+            ++i;
+        } else {
+            appendUtf16(out, cp);
+            i += len;
+        }
+    }
+    return out;
+}
+
+std::string wideToAnsi(std::u16string_view wide)
+{
+    std::string out;
+    out.reserve(wide.size());
+    const bool utf8 = ansiCodePage() == CP_UTF8;
+    forEachCodePoint(wide, [&](char32_t cp) {
+        if (utf8) {
+            appendUtf8(out, cp);
+        } else {
+            const int b = codePointToCp1252(cp);
+            out += b < 0 ? '?' : static_cast<char>(b);
+        }
+    });
+    return out;
+}
+
+std::string ansiFromLegacyBytes(std::string_view bytes)
+{
+    if (ansiCodePage() == CP_WINDOWS_1252)
+        return std::string(bytes);
+    return wideToAnsi(ansiToWide(bytes));
+}
+
+std::string ansiToLower(std::string_view ansi) { return foldCase(ansi, false); }
+std::string ansiToUpper(std::string_view ansi) { return foldCase(ansi, true); }
+
+int ansiCompareNoCase(std::string_view a, std::string_view b)
+{
+    const std::u16string wa = ansiToWide(ansiToLower(a));
+    const std::u16string wb = ansiToWide(ansiToLower(b));
+    // Compare by code point, so characters outside the BMP order after all others.
+    std::u32string ca, cb;
+    forEachCodePoint(wa, [&](char32_t cp) { ca += cp; });
+    forEachCodePoint(wb, [&](char32_t cp) { cb += cp; });
+    const int r = ca.compare(cb);
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+std::size_t ansiPrefixLength(std::string_view ansi, std::size_t maxBytes)
+{
+    if (ansi.size() <= maxBytes)
+        return ansi.size();
+    if (ansiCodePage() == CP_WINDOWS_1252)
+        return maxBytes;
+    std::size_t i = 0;
+    while (i < ansi.size()) {
+        char32_t cp;
+        std::size_t len = decodeUtf8(ansi, i, cp);
+        if (len == 0)
+            len = 1;
+        if (i + len > maxBytes)
+            break;
+        i += len;
+    }
+    return i;
+}
+
+std::size_t ansiCharsToBytes(std::string_view ansi, std::size_t chars)
+{
+    if (ansiCodePage() == CP_WINDOWS_1252)
+        return chars < ansi.size() ? chars : ansi.size();
+    std::size_t i = 0;
+    for (std::size_t n = 0; n < chars && i < ansi.size(); ++n) {
+        char32_t cp;
+        const std::size_t len = decodeUtf8(ansi, i, cp);
+        i += len == 0 ? 1 : len;
+    }
+    return i;
+}
+
+std::size_t ansiCharCount(std::string_view ansi)
+{
+    if (ansiCodePage() == CP_WINDOWS_1252)
+        return ansi.size();
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < ansi.size(); ++n) {
+        char32_t cp;
+        const std::size_t len = decodeUtf8(ansi, i, cp);
+        i += len == 0 ? 1 : len;
+    }
+    return n;
+}

@@ -1,0 +1,44 @@
+// The process code page and every conversion between it and UTF-16.
+//
+// Text in memory is kept as bytes in the process code page: UTF-8 (65001) by
+// default, Windows-1252 when KELDRA_CODEPAGE=1252. In UTF-8 mode, bytes that
+// do not form valid UTF-8 (text written on Windows) are read as Windows-1252.
+#pragma once
+
+#include "platform/WinTypes.h"
+
+#include <string>
+#include <string_view>
+
+constexpr UINT CP_WINDOWS_1252 = 1252;
+constexpr UINT CP_UTF8 = 65001;
+
+// The process code page, read from KELDRA_CODEPAGE on first use.
+UINT ansiCodePage();
+// Overrides the process code page (the command-line tool's --codepage). Only
+// 1252 and 65001 are accepted; returns false for any other value.
+bool setAnsiCodePage(UINT codePage);
+// Parses "1252", "utf-8", "utf8" or "65001"; 0 when the text names no supported code page.
+UINT parseCodePageName(std::string_view name);
+
+std::u16string ansiToWide(std::string_view ansi);
+// Characters that the code page cannot hold become '?'.
+std::string wideToAnsi(std::u16string_view wide);
+
+// Bytes from a file written in any code page, made valid in the process code
+// page: in UTF-8 mode every byte that is not part of a valid UTF-8 sequence is
+// taken as a Windows-1252 character; in 1252 mode the bytes are kept.
+std::string ansiFromLegacyBytes(std::string_view bytes);
+
+// Lower-case folding by Unicode lower case, in either code page.
+std::string ansiToLower(std::string_view ansi);
+std::string ansiToUpper(std::string_view ansi);
+// Compares after folding both texts to lower case: <0, 0 or >0.
+int ansiCompareNoCase(std::string_view a, std::string_view b);
+
+// The longest prefix of `ansi` of at most maxBytes bytes that does not split a character.
+std::size_t ansiPrefixLength(std::string_view ansi, std::size_t maxBytes);
+// The byte length of the first `chars` characters of `ansi` (all of it when shorter).
+std::size_t ansiCharsToBytes(std::string_view ansi, std::size_t chars);
+// The number of characters in `ansi`.
+std::size_t ansiCharCount(std::string_view ansi);

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, then the same tests under the
+# address and undefined-behaviour sanitizers.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/install-deps.sh"
+
+"$top/scripts/build.sh" build
+(cd "$top/build" && ctest --output-on-failure -j "$(nproc)")
+
+"$top/scripts/build.sh" build-asan -DKELDRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+(cd "$top/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$(nproc)")
