@@ -1,0 +1,178 @@
+#include "model/FileInputStream.h"
+
+#include "model/FileStreamLimits.h"
+#include "platform/CodePage.h"
+#include "platform/NativePath.h"
+#include "zenthoLib/Base/SizedArray.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fcntl.h>
+
+CFileInputStream::CFileInputStream() : api(fileApi()) { buffer.reserve(kFileStreamBufferSize); }
+
+CFileInputStream::~CFileInputStream() { close(); }
+
+bool CFileInputStream::open(const CString& name)
+{
+    close();
+    fileName = name;
+    error = 0;
+    const int opened = api.open(toNativePath(name), O_RDONLY, 0);
+    if (opened < 0)
+        return false;
+    std::uint64_t size = 0;
+    if (!api.lockExclusive(opened) || !api.size(opened, size)) {
+        api.close(opened);
+        return false;
+    }
+    handle = opened;
+    fileSize = size;
+    buffer.clear();
+    bufferStart = 0;
+    bufferIndex = 0;
+    return true;
+}
+
+bool CFileInputStream::close()
+{
+    if (!isOpen())
+        return false;
+    const bool closed = api.close(handle);
+    handle = -1;
+    buffer.clear();
+    return closed;
+}
+
+bool CFileInputStream::getSize(std::uint32_t& size)
+{
+    if (!isOpen() || fileSize > kMaxFileOffset)
+        return false;
+    size = static_cast<std::uint32_t>(fileSize);
+    return true;
+}
+
+bool CFileInputStream::isReadOnly(bool& readOnly)
+{
+    return isOpen() && api.isReadOnly(toNativePath(fileName), readOnly);
+}
+
+std::uint64_t CFileInputStream::bytesLeft() const
+{
+    return position() < fileSize ? fileSize - position() : 0;
+}
+
+bool CFileInputStream::canRead(std::uint64_t count)
+{
+    if (isOpen() && count <= bytesLeft())
+        return true;
+    setError(1);
+    return false;
+}
+
+bool CFileInputStream::fillBuffer()
+{
+    bufferStart += buffer.size();
+    bufferIndex = 0;
+    buffer.resize(kFileStreamBufferSize);
+    const ssize_t count = api.read(handle, buffer.data(), buffer.size());
+    buffer.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
+    return count > 0;
+}
+
+unsigned char CFileInputStream::ReadByte()
+{
+    if (!isOpen() || (bufferIndex == buffer.size() && !fillBuffer())) {
+        setError(1);
+        return 0;
+    }
+    return buffer[bufferIndex++];
+}
+
+std::uint32_t CFileInputStream::ReadBytes(unsigned char* out, std::uint32_t n)
+{
+    std::uint32_t done = 0;
+    while (done < n) {
+        if (!isOpen() || (bufferIndex == buffer.size() && !fillBuffer())) {
+            setError(1);
+            return 0xFFFFFFFFu;
+        }
+        const std::size_t take = std::min<std::size_t>(n - done, buffer.size() - bufferIndex);
+        std::memcpy(out + done, buffer.data() + bufferIndex, take);
+        bufferIndex += take;
+        done += static_cast<std::uint32_t>(take);
+    }
+    return n;
+}
+
+CFileInputStream::CInputStream& CFileInputStream::operator>>(bool& value)
+{
+    value = ReadByte() != 0;
+    return *this;
+}
+
+CFileInputStream::CInputStream& CFileInputStream::operator>>(CString& value)
+{
+    unsigned int length = 0;
+    *this >> length;
+    if (error != 0)
+        return *this;
+    if (length == 0) {
+        value.Empty();
+        return *this;
+    }
+    const std::uint64_t unitCount = static_cast<std::uint64_t>(length) + 1;
+    if (!canRead(unitCount * 2))
+        return *this;
+    std::vector<unsigned char> bytes(unitCount * 2);
+    if (ReadBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size())) != bytes.size())
+        return *this;
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        if (unit == 0)
+            break;
+        units += unit;
+    }
+    value = CString(wideToAnsi(units));
+    return *this;
+}
+
+bool CFileInputStream::readArray(CSizedArray& array)
+{
+    unsigned int size = 0;
+    *this >> size;
+    if (error != 0 || !canRead(size) || !array.init(size))
+        return false;
+    return size == 0 || ReadBytes(array.getData(), size) == size;
+}
+
+void CFileInputStream::Restart()
+{
+    if (!setCurrentPosition(0))
+        setError(1);
+}
+
+bool CFileInputStream::setCurrentPosition(std::uint32_t target)
+{
+    if (!isOpen())
+        return false;
+    if (target >= bufferStart && target <= bufferStart + buffer.size()) {
+        bufferIndex = static_cast<std::size_t>(target - bufferStart);
+        return true;
+    }
+    if (api.seek(handle, static_cast<off_t>(target), SEEK_SET) < 0)
+        return false;
+    buffer.clear();
+    bufferStart = target;
+    bufferIndex = 0;
+    return true;
+}
+
+bool CFileInputStream::getCurrentStreamPosition(std::uint32_t& current)
+{
+    if (!isOpen() || position() > kMaxFileOffset)
+        return false;
+    current = static_cast<std::uint32_t>(position());
+    return true;
+}

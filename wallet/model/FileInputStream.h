@@ -1,0 +1,63 @@
+// Reads a wallet file. Values have the file's encodings: integers
+// little-endian, bool one byte, text as a byte count followed by UTF-16 units.
+// The file is held with an exclusive lock while open, so no other open of it
+// (in this process or another) succeeds meanwhile. Reads go through an
+// internal buffer. Failures set error 1.
+#pragma once
+
+#include "platform/FileApi.h"
+#include "zenthoLib/Base/InputStream.h"
+
+#include <cstdint>
+#include <vector>
+
+class CFileInputStream : public ZenthoIO::CInputStream {
+public:
+    CFileInputStream();
+    ~CFileInputStream() override;
+    CFileInputStream(const CFileInputStream&) = delete;
+    CFileInputStream& operator=(const CFileInputStream&) = delete;
+
+    // Opens an existing file (Windows-form path) for reading, without sharing.
+    bool open(const CString& name);
+    bool close();
+    bool getSize(std::uint32_t& size);
+    // The file's read-only attribute (no write permission for anybody).
+    bool isReadOnly(bool& readOnly);
+
+    using ZenthoIO::CInputStream::operator>>;
+    // n (unsigned 32-bit), then n + 1 UTF-16 units read up to the first zero unit.
+    CInputStream& operator>>(CString& value) override;
+    // One byte, non-zero is true.
+    CInputStream& operator>>(bool& value) override;
+
+    // Back to offset 0; error 1 when that fails.
+    void Restart() override;
+    unsigned char ReadByte() override;
+    // Reads exactly n bytes and returns n; else sets error 1 and returns 0xFFFFFFFF.
+    std::uint32_t ReadBytes(unsigned char* buffer, std::uint32_t n) override;
+    bool setCurrentPosition(std::uint32_t position) override;
+    bool getCurrentStreamPosition(std::uint32_t& position) override;
+    // A size larger than what is left of the file is refused before anything is allocated.
+    bool readArray(CSizedArray& array) override;
+
+    const CString& getFileName() const { return fileName; }
+
+private:
+    bool isOpen() const { return handle >= 0; }
+    std::uint64_t position() const { return bufferStart + bufferIndex; }
+    std::uint64_t bytesLeft() const;
+    bool fillBuffer();
+    // False (with error 1) unless `count` more bytes can be read.
+    bool canRead(std::uint64_t count);
+
+    IFileApi& api;
+    CString fileName;
+    int handle = -1;
+    std::uint64_t fileSize = 0;
+    // The buffer holds the file's bytes from bufferStart; the file's own
+    // offset is at its end.
+    std::vector<unsigned char> buffer;
+    std::uint64_t bufferStart = 0;
+    std::size_t bufferIndex = 0;
+};

@@ -1,0 +1,209 @@
+#include "model/FileOutputStream.h"
+
+#include "model/FileStreamLimits.h"
+#include "platform/CodePage.h"
+#include "platform/NativePath.h"
+
+#include <fcntl.h>
+
+CFileOutputStream::CFileOutputStream() : api(fileApi()) { pending.reserve(kFileStreamBufferSize); }
+
+CFileOutputStream::~CFileOutputStream()
+{
+    if (isOpen())
+        close();
+}
+
+bool CFileOutputStream::open(const CString& name, bool truncate)
+{
+    if (isOpen())
+        close();
+    fileName = name;
+    error = 0;
+    pending.clear();
+    pendingStart = 0;
+    // Never O_TRUNC: the file is emptied only once its lock is held, so a
+    // refused second open leaves it as it was.
+    const int opened = api.open(toNativePath(name), O_WRONLY | O_CREAT, 0600);
+    if (opened < 0)
+        return false;
+    if (!api.lockExclusive(opened) || (truncate && !api.truncate(opened, 0))) {
+        api.close(opened);
+        return false;
+    }
+    handle = opened;
+    return true;
+}
+
+bool CFileOutputStream::close()
+{
+    if (!isOpen())
+        return false;
+    const bool flushed = flush();
+    const bool closed = api.close(handle);
+    handle = -1;
+    pending.clear();
+    return flushed && closed;
+}
+
+bool CFileOutputStream::writable()
+{
+    if (isOpen() && error == 0)
+        return true;
+    setError(1);
+    return false;
+}
+
+bool CFileOutputStream::writeOut()
+{
+    std::size_t done = 0;
+    while (done < pending.size()) {
+        const ssize_t count = api.write(handle, pending.data() + done, pending.size() - done);
+        if (count <= 0) {
+            pending.clear();
+            setError(1);
+            return false;
+        }
+        done += static_cast<std::size_t>(count);
+    }
+    pendingStart += pending.size();
+    pending.clear();
+    return true;
+}
+
+bool CFileOutputStream::flush()
+{
+    if (!writable() || !writeOut())
+        return false;
+    if (!api.sync(handle)) {
+        setError(1);
+        return false;
+    }
+    return true;
+}
+
+bool CFileOutputStream::moveTo(std::uint64_t target)
+{
+    if (!writable() || !writeOut())
+        return false;
+    if (target > kMaxFileOffset || api.seek(handle, static_cast<off_t>(target), SEEK_SET) < 0) {
+        setError(1);
+        return false;
+    }
+    pendingStart = target;
+    return true;
+}
+
+bool CFileOutputStream::setCurrentPosition(std::uint32_t target) { return moveTo(target); }
+
+bool CFileOutputStream::seekRelative(std::int32_t distance)
+{
+    const std::int64_t target = static_cast<std::int64_t>(position()) + distance;
+    if (target < 0) {
+        setError(1);
+        return false;
+    }
+    return moveTo(static_cast<std::uint64_t>(target));
+}
+
+bool CFileOutputStream::seekToEnd()
+{
+    if (!writable() || !writeOut())
+        return false;
+    const off_t end = api.seek(handle, 0, SEEK_END);
+    if (end < 0) {
+        setError(1);
+        return false;
+    }
+    pendingStart = static_cast<std::uint64_t>(end);
+    return true;
+}
+
+bool CFileOutputStream::syncAndSetPosition(std::uint32_t target) { return flush() && moveTo(target); }
+
+bool CFileOutputStream::getCurrentStreamPosition(std::uint32_t& current)
+{
+    if (!isOpen() || position() > kMaxFileOffset)
+        return false;
+    current = static_cast<std::uint32_t>(position());
+    return true;
+}
+
+std::uint32_t CFileOutputStream::getDataSize()
+{
+    std::uint32_t current = 0;
+    return getCurrentStreamPosition(current) ? current : 0;
+}
+
+bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
+{
+    if (!writable())
+        return false;
+    if (position() + n > kMaxFileOffset) {
+        setError(1);
+        return false;
+    }
+    for (std::uint32_t done = 0; done < n;) {
+        if (pending.size() == kFileStreamBufferSize && !writeOut())
+            return false;
+        const std::size_t room = kFileStreamBufferSize - pending.size();
+        const std::size_t take = std::min<std::size_t>(room, n - done);
+        pending.insert(pending.end(), data + done, data + done + take);
+        done += static_cast<std::uint32_t>(take);
+    }
+    return true;
+}
+
+void CFileOutputStream::WriteByte(unsigned char value) { writeRaw(&value, 1); }
+
+COutputStream& CFileOutputStream::operator<<(bool value)
+{
+    WriteByte(value ? 1 : 0);
+    return *this;
+}
+
+void CFileOutputStream::writeText(std::string_view ansi)
+{
+    if (ansi.size() >= kMaxFileOffset) {
+        setError(1);
+        return;
+    }
+    const auto length = static_cast<std::uint32_t>(ansi.size());
+    *this << static_cast<unsigned int>(length);
+    if (length == 0)
+        return;
+    // One byte of the code page never gives more than one UTF-16 unit, so the
+    // units with their terminator always fit in n + 1.
+    std::u16string units = ansiToWide(ansi);
+    units.resize(static_cast<std::size_t>(length) + 1, u'\0');
+    std::vector<unsigned char> bytes;
+    bytes.reserve(units.size() * 2);
+    for (char16_t unit : units) {
+        bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
+        bytes.push_back(static_cast<unsigned char>(unit >> 8));
+    }
+    writeRaw(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+}
+
+COutputStream& CFileOutputStream::operator<<(const CString& value)
+{
+    writeText(value.view());
+    return *this;
+}
+
+COutputStream& CFileOutputStream::operator<<(const char* value)
+{
+    writeText(value ? std::string_view(value) : std::string_view());
+    return *this;
+}
+
+COutputStream& CFileOutputStream::operator<<(const WCHAR* value)
+{
+    writeText(wideToAnsi(value ? std::u16string_view(value) : std::u16string_view()));
+    return *this;
+}
+
+CString CFileOutputStream::DUMP_CONTENT()
+{
+    return FormatString("%s: %u bytes", fileName.GetString(), getDataSize());
+}

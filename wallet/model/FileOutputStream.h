@@ -1,0 +1,78 @@
+// Writes a wallet file. Values have the file's encodings: integers
+// little-endian, bool one byte, text as a byte count followed by UTF-16 units.
+// The file is held with an exclusive lock while open. Writes gather in an
+// internal buffer; flush writes it out and makes it durable (fsync).
+//
+// A failure sets error 1, and from then on no byte of this stream reaches the
+// file: a record that could not be written is never followed by an offset
+// slot that points at it.
+#pragma once
+
+#include "platform/FileApi.h"
+#include "zenthoLib/Base/OutputStream.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+class CFileOutputStream : public COutputStream {
+public:
+    CFileOutputStream();
+    ~CFileOutputStream() override;
+    CFileOutputStream(const CFileOutputStream&) = delete;
+    CFileOutputStream& operator=(const CFileOutputStream&) = delete;
+
+    // Opens (Windows-form path) for writing without sharing; a missing file is
+    // created with mode 0600. `truncate` empties the file once the lock is
+    // held; otherwise its content is kept. Writing starts at offset 0.
+    bool open(const CString& name, bool truncate);
+    // Flushes, then closes (also when the flush failed); true when both worked.
+    bool close();
+    // Writes out the buffer and syncs the file to the disk.
+    bool flush();
+    bool seekToEnd();
+    bool seekRelative(std::int32_t distance);
+    // Flushes everything written so far, then moves to `position`. Overwrite
+    // an offset slot only after this, so that the slot never points at a
+    // record that is not yet on the disk.
+    bool syncAndSetPosition(std::uint32_t position);
+    // Writes exactly n bytes, else sets error 1.
+    bool writeRaw(const unsigned char* data, std::uint32_t n);
+
+    using COutputStream::operator<<;
+    // n = the text's length in bytes (unsigned 32-bit); when n > 0, then
+    // n + 1 UTF-16 units: the text, its terminator and zero units up to n + 1.
+    COutputStream& operator<<(const CString& value) override;
+    COutputStream& operator<<(const char* value) override;
+    // Stored as the same text, converted to the process code page.
+    COutputStream& operator<<(const WCHAR* value) override;
+    // One byte, 0 or 1.
+    COutputStream& operator<<(bool value) override;
+
+    // The current position.
+    std::uint32_t getDataSize() override;
+    bool getCurrentStreamPosition(std::uint32_t& position) override;
+    bool setCurrentPosition(std::uint32_t position) override;
+    void WriteByte(unsigned char value) override;
+    // The file's name and size, for diagnostics.
+    CString DUMP_CONTENT() override;
+
+    bool isOpen() const { return handle >= 0; }
+    const CString& getFileName() const { return fileName; }
+
+private:
+    std::uint64_t position() const { return pendingStart + pending.size(); }
+    // True when the stream may write; otherwise sets error 1.
+    bool writable();
+    bool writeOut();
+    bool moveTo(std::uint64_t target);
+    void writeText(std::string_view ansi);
+
+    IFileApi& api;
+    CString fileName;
+    int handle = -1;
+    // Bytes not yet written, which belong at pendingStart; the file's own
+    // offset is pendingStart.
+    std::vector<unsigned char> pending;
+    std::uint64_t pendingStart = 0;
+};

@@ -1,0 +1,10 @@
+// Sizes shared by the wallet file streams.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Bytes gathered before one read or write call reaches the disk.
+constexpr std::size_t kFileStreamBufferSize = 64 * 1024;
+// Offsets in a wallet file are unsigned 32-bit numbers.
+constexpr std::uint64_t kMaxFileOffset = 0xFFFFFFFFu;
