@@ -5,18 +5,10 @@
 #include "platform/RegistryText.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-std::string withoutTrailingSlashes(std::string path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return path;
-}
 
 bool sameFile(const struct stat& a, const struct stat& b)
 {
@@ -76,19 +68,7 @@ const char* registryRootName(RegistryRoot root)
     return "HKEY_USERS";
 }
 
-std::string registryFolder()
-{
-    if (const char* set = std::getenv("KELDRA_REGISTRY"); set && *set)
-        return withoutTrailingSlashes(set);
-    std::string configHome;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
-        configHome = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        configHome = std::string(home) + "/.config";
-    else
-        configHome = "/tmp";
-    return withoutTrailingSlashes(configHome) + "/keldra/registry";
-}
+std::string registryFolder() { return keldraFolder("KELDRA_REGISTRY", "XDG_CONFIG_HOME", ".config", "registry"); }
 
 RegistryStore::~RegistryStore()
 {

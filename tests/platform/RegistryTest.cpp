@@ -1,4 +1,5 @@
 #include "platform/Registry.h"
+#include "platform/RegistryStore.h"
 #include "support/RegistryScope.h"
 
 #include <gtest/gtest.h>
@@ -175,6 +176,18 @@ TEST(Registry, DamagedFileGivesBadDbAndIsLeftAlone)
     EXPECT_EQ(scope.readRoot("HKEY_LOCAL_MACHINE"), damaged);
     // Other roots are not affected.
     EXPECT_EQ(setString(HKEY_CURRENT_USER, "v", "w"), ERROR_SUCCESS);
+}
+
+TEST(Registry, FilesLiveInTheConfigFolderUnlessKeldraRegistryIsSet)
+{
+    EnvScope home("HOME", "/home/person");
+    EnvScope xdg("XDG_CONFIG_HOME", "/cfg/");
+    EnvScope set("KELDRA_REGISTRY", "/elsewhere/");
+    EXPECT_EQ(registryFolder(), "/elsewhere");
+    EnvScope unset("KELDRA_REGISTRY", "");
+    EXPECT_EQ(registryFolder(), "/cfg/keldra/registry");
+    EnvScope noXdg("XDG_CONFIG_HOME", "");
+    EXPECT_EQ(registryFolder(), "/home/person/.config/keldra/registry");
 }
 
 } // namespace
