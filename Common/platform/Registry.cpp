@@ -59,10 +59,11 @@ private:
     std::uintptr_t m_nextHandle = 0x1000;
 };
 
+// Never destroyed, so that objects released at exit can still close their keys.
 Registry& registry()
 {
-    static Registry instance;
-    return instance;
+    static Registry* instance = new Registry;
+    return *instance;
 }
 
 std::vector<std::string> joined(std::vector<std::string> base, const std::vector<std::string>& more)
