@@ -19,19 +19,25 @@ std::string withoutTrailingSlashes(std::string path)
 
 } // namespace
 
+std::string keldraFolder(const std::string& overrideVariable, const char* xdgVariable, const char* homeDefault,
+                         const std::string& subfolder)
+{
+    if (const char* set = std::getenv(overrideVariable.c_str()); set && *set)
+        return withoutTrailingSlashes(set);
+    std::string base;
+    if (const char* xdg = std::getenv(xdgVariable); xdg && *xdg)
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = std::string(home) + '/' + homeDefault;
+    else
+        base = "/tmp";
+    return withoutTrailingSlashes(base) + "/keldra/" + subfolder;
+}
+
 std::string driveRoot(char letter)
 {
-    const std::string variable = std::string("KELDRA_DRIVE_") + upper(letter);
-    if (const char* set = std::getenv(variable.c_str()); set && *set)
-        return withoutTrailingSlashes(set);
-    std::string dataHome;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        dataHome = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        dataHome = std::string(home) + "/.local/share";
-    else
-        dataHome = "/tmp";
-    return withoutTrailingSlashes(dataHome) + "/keldra/drive_" + lower(letter);
+    return keldraFolder(std::string("KELDRA_DRIVE_") + upper(letter), "XDG_DATA_HOME", ".local/share",
+                        std::string("drive_") + lower(letter));
 }
 
 std::string toNativePath(const CString& windowsPath)

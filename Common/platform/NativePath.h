@@ -9,6 +9,10 @@
 
 #include <string>
 
+// $overrideVariable when set; else `subfolder` below keldra/ in the XDG base
+// folder $xdgVariable, which defaults to $HOME/homeDefault.
+std::string keldraFolder(const std::string& overrideVariable, const char* xdgVariable, const char* homeDefault,
+                         const std::string& subfolder);
 // The folder that stands for drive `letter` (A..Z, either case).
 std::string driveRoot(char letter);
 
