@@ -1,0 +1,58 @@
+#include "IconNames.h"
+
+namespace IconNames {
+
+CString standardName(const char* file) { return CString(kStandardFolder) + file; }
+
+CString customName(const char* file) { return CString(kCustomFolder) + file; }
+
+} // namespace IconNames
+
+namespace IconIndexing {
+
+int imageIndex(const std::vector<CString>& names, const CString& name, bool plain)
+{
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == name) {
+            const int index = static_cast<int>(i);
+            return plain ? index : variantIndex(static_cast<int>(names.size()), index);
+        }
+    }
+    return IconNames::kMissingIconIndex;
+}
+
+int variantIndex(int plainCount, int index)
+{
+    if (index < IconNames::kSpecialCount || index == IconNames::kNoImage)
+        return index;
+    return index - IconNames::kSpecialCount + plainCount;
+}
+
+CString iconName(const std::vector<CString>& names, int index)
+{
+    const int plainCount = static_cast<int>(names.size());
+    const int plain = index < plainCount ? index : index - plainCount + IconNames::kSpecialCount;
+    // An index outside the numbering names nothing.
+    if (plain < 0 || plain >= plainCount)
+        return CString();
+    return names[static_cast<std::size_t>(plain)];
+}
+
+} // namespace IconIndexing
+
+CIconNames::CIconNames(const std::vector<CString>& customFiles)
+{
+    m_names.reserve(IconNames::kSpecialCount + IconNames::kCardTypeCount + customFiles.size());
+    for (const char* file : IconNames::kSpecialFiles)
+        m_names.push_back(IconNames::standardName(file));
+    for (const char* file : IconNames::kCardTypeFiles)
+        m_names.push_back(IconNames::standardName(file));
+    for (const CString& file : customFiles)
+        m_names.push_back(IconNames::customName(file));
+}
+
+int CIconNames::imageIndex(const CString& name, bool plain) const { return IconIndexing::imageIndex(m_names, name, plain); }
+
+int CIconNames::variantIndex(int index) const { return IconIndexing::variantIndex(plainCount(), index); }
+
+CString CIconNames::iconName(int index) const { return IconIndexing::iconName(m_names, index); }
