@@ -1,5 +1,7 @@
 #include "TraceLog.h"
 
+#include "RegistryKey.h"
+
 #include <cstdarg>
 #include <ctime>
 #include <memory>
@@ -32,8 +34,14 @@ void InitLib(const char* logPath)
 {
     DeInitLib();
     auto writer = std::make_unique<CStreamWriter>(CString(logPath));
-    std::lock_guard lock(g_writerMutex);
-    g_writer = std::move(writer);
+    {
+        std::lock_guard lock(g_writerMutex);
+        g_writer = std::move(writer);
+    }
+    CRegistryKey::HK_CLASSES_ROOT = CRegistryKey::makeRoot(HKEY_CLASSES_ROOT);
+    CRegistryKey::HK_CURRENT_USER = CRegistryKey::makeRoot(HKEY_CURRENT_USER);
+    CRegistryKey::HK_LOCAL_MACHINE = CRegistryKey::makeRoot(HKEY_LOCAL_MACHINE);
+    CRegistryKey::HK_USERS = CRegistryKey::makeRoot(HKEY_USERS);
 }
 
 void DeInitLib()

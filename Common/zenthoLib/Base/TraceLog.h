@@ -5,7 +5,8 @@
 #include "platform/WinTypes.h"
 
 // Starts the library: opens the trace log at the Windows-form path (an empty
-// path sends the log to the debugger output), replacing any earlier one.
+// path sends the log to the debugger output), replacing any earlier one, and
+// makes the four registry root keys of CRegistryKey afresh.
 void InitLib(const char* logPath);
 // Forgets the trace log.
 void DeInitLib();
