@@ -22,6 +22,18 @@ constexpr const char* kShellFolders =
 constexpr const char* kServices = "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows CE Services]";
 constexpr const char* kPartners = "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows CE Services\\Partners]";
 
+// A registry file's quoted text: backslashes and quotes escaped.
+std::string quoted(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"')
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
 std::string partner(const char* id)
 {
     return std::string("[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows CE Services\\Partners\\") + id + "]";
@@ -59,7 +71,7 @@ protected:
 
     void documentsFolder(const char* folder)
     {
-        writeRoot("HKEY_LOCAL_MACHINE", {kShellFolders, std::string("\"Personal\"=\"") + folder + "\""});
+        writeRoot("HKEY_LOCAL_MACHINE", {kShellFolders, "\"Personal\"=" + quoted(folder)});
     }
 
     // Runs an installer call on a variables array of `stringSize` x 25 bytes
