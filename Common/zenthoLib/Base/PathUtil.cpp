@@ -52,17 +52,16 @@ std::vector<CString> directoryComponents(const CString& dir)
 
 } // namespace
 
-void CUtil::AppendPath(CString& path, const char* name)
+void CUtil::AppendPath(CString& path, const char* name) { AppendPath(path, CString(name)); }
+
+void CUtil::AppendPath(CString& path, const CString& name)
 {
-    const CString tail(name);
     const bool pathEndsWithSeparator = path.IsEmpty() || path[path.GetLength() - 1] == '\\';
-    const bool nameStartsWithSeparator = !tail.IsEmpty() && tail[0] == '\\';
+    const bool nameStartsWithSeparator = !name.IsEmpty() && name[0] == '\\';
     if (!pathEndsWithSeparator && !nameStartsWithSeparator)
         path += '\\';
-    path += tail;
+    path += name;
 }
-
-void CUtil::AppendPath(CString& path, const CString& name) { AppendPath(path, name.GetString()); }
 
 int getRelPath(CString base, CString target, CString& out)
 {
