@@ -11,6 +11,8 @@ packages=(
     libgtest-dev
     libgmock-dev
     nettle-dev
+    clang
+    libclang-rt-dev
 )
 
 missing=()
