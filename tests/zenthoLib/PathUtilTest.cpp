@@ -27,6 +27,14 @@ TEST(PathUtil, AppendPathAddsOneSeparatorWhereNeeded)
     }
 }
 
+TEST(PathUtil, AppendPathAppendsTheWholeName)
+{
+    // A name is appended whole, even one that holds a zero byte.
+    CString path("C:\\dir");
+    CUtil::AppendPath(path, CString(std::string("a\0b", 3)));
+    EXPECT_EQ(path.GetLength(), 10);
+}
+
 TEST(PathUtil, RelativePaths)
 {
     const struct {
