@@ -216,6 +216,7 @@ TEST(CardRecords, NewCardsGetTheirKindsSettings)
         EXPECT_EQ(card->getHiddenMode(), hides ? CCard::kHideHidden : CCard::kNothingHidden) << kind.className;
         EXPECT_EQ(card->getShowIcon(), kind.typeId != 7) << kind.className;
         EXPECT_EQ(card->getPicturePlacement(), kind.typeId == 2 ? 3 : 0) << kind.className;
+        EXPECT_EQ(card->getIconIndex(), IconNames::cardTypeIconIndex(kind.typeId)) << kind.className;
         EXPECT_EQ(card->getCardColor(), 0xFFFFFFu);
         EXPECT_EQ(card->getTextColor(), 0u);
         EXPECT_TRUE(card->getPlayOnOpen());

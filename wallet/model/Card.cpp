@@ -1,6 +1,7 @@
 #include "Card.h"
 
 #include "StreamValues.h"
+#include "images/IconNames.h"
 
 namespace {
 
@@ -19,7 +20,10 @@ std::optional<CString> pathFromStored(const CString& stored)
 
 } // namespace
 
-CCard::CCard(int typeId, std::uint32_t position) : CNode(typeId, position) {}
+CCard::CCard(int typeId, std::uint32_t position) : CNode(typeId, position)
+{
+    iconIndex = IconNames::cardTypeIconIndex(typeId);
+}
 
 bool CCard::save(COutputStream& out)
 {

@@ -54,7 +54,7 @@ public:
     void setPictureReload(bool on) { pictureReload = on; }
 
 protected:
-    // A card with the settings of a new card.
+    // A card with the settings of a new card and its type's default icon.
     CCard(int typeId, std::uint32_t position = kNoPosition);
     CCard(const CCard&) = default;
 

@@ -4,8 +4,10 @@
 #include "NodeFactory.h"
 #include "NodeTreeState.h"
 #include "StreamValues.h"
+#include "images/IconNames.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -93,7 +95,10 @@ bool readOffsets(ZenthoIO::CInputStream& in, std::vector<std::uint32_t>& offsets
 
 } // namespace
 
-CCategory::CCategory() : CNode(kCategoryTypeId, kNoPosition) {}
+CCategory::CCategory() : CNode(kCategoryTypeId, kNoPosition)
+{
+    iconIndex = IconNames::kDefaultCategoryIndex;
+}
 
 CCategory::CCategory(const CString& name, int iconIndex, int defaultCardType, bool encrypted)
     : CNode(kCategoryTypeId, kNoPosition), defaultCardType(defaultCardType), encrypted(encrypted ? 1 : 0)
@@ -219,43 +224,33 @@ bool CCategory::load(ZenthoIO::CInputStream& in, unsigned int version)
           read(in, encrypted)))
         return false;
     NodeTreeState::setOrderFlag(order);
-    if (!CNode::load(in, version) || !loadSubcategories(in, subcategoryOffsets, version))
+    if (!CNode::load(in, version) || !loadChildren<CCategory>(in, subcategoryOffsets, version))
         return false;
-    const bool cardsRead = isEncrypted() ? loadSealedRecords(in, cardOffsets) : loadCards(in, cardOffsets, version);
+    const bool cardsRead = isEncrypted() ? loadSealedRecords(in, cardOffsets) : loadChildren<CCard>(in, cardOffsets, version);
     return cardsRead && in.getError() == 0;
 }
 
-// A list ends at the first record that is not a subcategory. An offset that
-// lies outside the data or leads back to a category being loaded, or a child
-// that fails to load, fails the whole category.
-bool CCategory::loadSubcategories(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version)
+// A list ends at the first record that is not of its kind. An offset that
+// lies outside the data, a subcategory that leads back to a category being
+// loaded, or a child that fails to load fails the whole category.
+template <class Child>
+bool CCategory::loadChildren(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version)
 {
+    constexpr bool categories = std::is_same_v<Child, CCategory>;
     for (std::uint32_t offset : offsets) {
-        if (isBeingLoaded(offset) || !in.setCurrentPosition(offset))
+        if ((categories && isBeingLoaded(offset)) || !in.setCurrentPosition(offset))
             return false;
         std::unique_ptr<CNode> node;
         const bool loaded = readNode(in, node, version);
-        if (!node || !node->isCategory())
+        if (!node || node->isCategory() != categories)
             break;
         if (!loaded)
             return false;
-        insertCategory(std::unique_ptr<CCategory>(static_cast<CCategory*>(node.release())));
-    }
-    return true;
-}
-
-bool CCategory::loadCards(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version)
-{
-    for (std::uint32_t offset : offsets) {
-        if (!in.setCurrentPosition(offset))
-            return false;
-        std::unique_ptr<CNode> node;
-        const bool loaded = readNode(in, node, version);
-        if (!node || !node->isCard())
-            break;
-        if (!loaded)
-            return false;
-        insertCard(std::unique_ptr<CCard>(static_cast<CCard*>(node.release())));
+        std::unique_ptr<Child> child(static_cast<Child*>(node.release()));
+        if constexpr (categories)
+            insertCategory(std::move(child));
+        else
+            insertCard(std::move(child));
     }
     return true;
 }

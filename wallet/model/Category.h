@@ -71,8 +71,8 @@ private:
     bool saveCards(COutputStream& out, std::vector<std::uint32_t>& offsets);
     bool saveSealedRecords(COutputStream& out, std::vector<std::uint32_t>& offsets);
     bool saveCardForRewrite(COutputStream& out, CCard& card);
-    bool loadSubcategories(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version);
-    bool loadCards(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version);
+    template <class Child>
+    bool loadChildren(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version);
     bool loadSealedRecords(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets);
     bool copyChildrenFrom(CCategory& source);
 
