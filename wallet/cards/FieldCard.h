@@ -1,0 +1,47 @@
+// A card whose own fields are described by its kind: storing, copying,
+// exporting and searching them is the same for every kind.
+#pragma once
+
+#include "CardKind.h"
+#include "model/Card.h"
+
+#include <initializer_list>
+#include <vector>
+
+class CFieldCard : public CCard {
+public:
+    bool save(COutputStream& out) override;
+    bool load(ZenthoIO::CInputStream& in, unsigned int version) override;
+    bool exportText(COutputStream& out) override;
+    bool matches(const CString& text, bool includeHidden, bool caseSensitive) const override;
+
+    // The value as the export and the search see it: a text as it is, an
+    // integer or a boolean in decimal, a list index as its list text (empty
+    // when unlisted). Fields are numbered in stored order.
+    CString fieldText(int field) const;
+    int fieldCount() const { return static_cast<int>(values.size()); }
+
+protected:
+    // A card of the kind with the settings of a new card.
+    explicit CFieldCard(const CardKind& kind);
+    CFieldCard(const CFieldCard&) = default;
+
+    const CString& text(int field) const { return values[static_cast<std::size_t>(field)].text; }
+    int number(int field) const { return values[static_cast<std::size_t>(field)].number; }
+    void setNumber(int field, int value) { values[static_cast<std::size_t>(field)].number = value; }
+    // Takes the name, the notes and every text field in stored order, then
+    // applies the length rules and works out the enumeration index.
+    void assign(const CString& name, const CString& notes, std::initializer_list<CString> texts);
+
+private:
+    struct FieldValue {
+        CString text;
+        int number = 0;
+    };
+
+    void applyLengthRules();
+    int enumerationIndex() const;
+
+    const CardKind* kind;
+    std::vector<FieldValue> values;
+};
