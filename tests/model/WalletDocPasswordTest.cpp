@@ -4,6 +4,7 @@
 #include "DocumentFixture.h"
 
 #include "model/SearchResult.h"
+#include "zenthoLib/Base/TraceLog.h"
 
 namespace {
 
@@ -186,6 +187,28 @@ TEST_F(Password, UnsealableCardNeverStaysInAnEncryptedCategory)
     ASSERT_TRUE(doc->openEncryptedCategory(*reread));
     EXPECT_EQ(reread->getCards()[1]->getNotes(), "private");
     EXPECT_EQ(child(doc->getRoot(), "Plain")->getCards().front()->getNotes().GetLength(), 5000);
+}
+
+TEST_F(Password, NoSecretReachesTheTraceLog)
+{
+    const std::string log = dir.file("trace.log");
+    InitLib(fromNativePath(log).GetString());
+    createWallet();
+    answerPassword("Tr4ce-Secret", "Tr4ce-Secret");
+    ASSERT_TRUE(doc->setPassword());
+    CCategory& vault = addCategory(doc->getRoot(), "Vault", true);
+    addCard(vault, password("Card", "Card-Secret-9"));
+    doc->lock();
+    answerPassword("Wrong-Secret-7");
+    EXPECT_FALSE(doc->openEncryptedCategory(vault));
+    ui.passwordAnswers.push_back({true, "Tr4ce-Secret", "New-Secret-8", "New-Secret-8"});
+    EXPECT_TRUE(doc->changePassword());
+    doc->deleteContents();
+    DeInitLib();
+    const Bytes written = readFileBytes(log);
+    const std::string text(written.begin(), written.end());
+    for (const char* secret : {"Tr4ce-Secret", "Card-Secret-9", "Wrong-Secret-7", "New-Secret-8"})
+        EXPECT_EQ(text.find(secret), std::string::npos) << secret;
 }
 
 class Export : public DocumentTest {
