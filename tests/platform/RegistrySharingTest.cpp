@@ -1,8 +1,10 @@
 #include "platform/Registry.h"
+#include "support/FaultyFileApi.h"
 #include "support/RegistryScope.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <signal.h>
 #include <string>
@@ -118,6 +120,27 @@ TEST(RegistrySharing, AFailedWriteKeepsTheOldFile)
     for (const auto& entry : std::filesystem::directory_iterator(scope.dir().path()))
         files += entry.path().extension() == ".reg" || entry.path().filename().string().starts_with('.');
     EXPECT_EQ(files, 1);
+}
+
+// The registry files are replaced through the same file calls as the wallet,
+// so a disk that stops at any write leaves the old file whole.
+TEST(RegistrySharing, AStoppedDiskKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    RegistryScope scope;
+    ASSERT_EQ(writeNumbered("old", 1), ERROR_SUCCESS);
+    const std::string before = scope.readRoot("HKEY_CURRENT_USER");
+    const std::string value = "new value";
+    {
+        FaultyFileApi disk;
+        disk.failWritesAfter = 0;
+        EXPECT_EQ(RegSetValueExA(HKEY_CURRENT_USER, "new", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), 10), ERROR_DISK_FULL);
+        EXPECT_EQ(std::count(disk.calls.begin(), disk.calls.end(), "rename"), 0);
+    }
+    EXPECT_EQ(scope.readRoot("HKEY_CURRENT_USER"), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scope.dir().path()), {}), 2) << "the file and its lock, no temporary file";
+    FaultyFileApi disk;
+    EXPECT_EQ(RegSetValueExA(HKEY_CURRENT_USER, "new", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), 10), ERROR_SUCCESS);
+    EXPECT_EQ(disk.calls, (std::vector<std::string>{"write", "sync", "rename", "syncFolder"}));
 }
 
 } // namespace
