@@ -92,6 +92,8 @@ public:
         return ::rename(from.c_str(), to.c_str()) == 0;
     }
 
+    bool remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
+
     bool syncFolder(const std::string& folder) override
     {
         const int handle = open(folder, O_RDONLY | O_DIRECTORY, 0);

@@ -30,6 +30,8 @@ public:
     // Creates a new empty file "<folder>/<prefix>XXXXXX.tmp" (mode 0600) and gives its path.
     virtual bool createUnique(const std::string& folder, const std::string& prefix, std::string& path) = 0;
     virtual bool rename(const std::string& from, const std::string& to) = 0;
+    // unlink(2).
+    virtual bool remove(const std::string& path) = 0;
     // Makes the folder's entries (a rename, a new file) durable.
     virtual bool syncFolder(const std::string& folder) = 0;
 };

@@ -1,74 +1,86 @@
 #include "platform/FileReplace.h"
 
+#include "platform/FileApi.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
+// errno of the step that just failed, never 0.
+int failure() { return errno != 0 ? errno : EIO; }
 
-int writeAll(int fd, std::string_view contents)
+bool writeAll(IFileApi& api, int handle, std::string_view contents)
 {
     while (!contents.empty()) {
-        const ssize_t written = ::write(fd, contents.data(), contents.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
+        const ssize_t written = api.write(handle, contents.data(), contents.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
         }
-        if (written == 0)
-            return ENOSPC;
         contents.remove_prefix(static_cast<std::size_t>(written));
     }
-    return 0;
+    return true;
 }
 
-int syncFolder(const std::string& folder)
+bool syncFile(IFileApi& api, const std::string& path)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int result = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return result;
+    const int handle = api.open(path, O_RDONLY, 0);
+    if (handle < 0)
+        return false;
+    const bool synced = api.sync(handle);
+    return api.close(handle) && synced;
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace
 
+bool createTemporaryFileBeside(const std::string& path, const std::string& prefix, std::string& temporaryPath)
+{
+    return fileApi().createUnique(nativeFolderOf(path), prefix, temporaryPath);
+}
+
+bool replaceFileWith(const std::string& path, const std::string& temporaryPath)
+{
+    IFileApi& api = fileApi();
+    return syncFile(api, temporaryPath) && api.rename(temporaryPath, path) && api.syncFolder(nativeFolderOf(path));
+}
+
 int replaceFileAtomically(const std::string& path, std::string_view contents, int* keptFd)
 {
-    const std::string folder = folderOf(path);
-    std::string temporary = folder + "/." + path.substr(path.rfind('/') + 1) + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    int error = ::fchmod(fd, 0600) == 0 ? 0 : errno;
-    if (!error)
-        error = writeAll(fd, contents);
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (!error && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temporary.c_str());
-        ::close(fd);
+    IFileApi& api = fileApi();
+    std::string temporary;
+    errno = 0;
+    if (!createTemporaryFileBeside(path, "." + fileNameOf(path) + ".", temporary))
+        return failure();
+    const int handle = api.open(temporary, O_RDWR, 0600);
+    if (handle < 0) {
+        const int error = failure();
+        api.remove(temporary);
         return error;
     }
-    if (keptFd)
-        *keptFd = fd;
-    else
-        ::close(fd);
+    if (!writeAll(api, handle, contents) || !api.sync(handle) || !api.rename(temporary, path)) {
+        const int error = failure();
+        api.close(handle);
+        api.remove(temporary);
+        return error;
+    }
     // The new file is in place; a failed folder sync only weakens its durability.
-    syncFolder(folder);
+    api.syncFolder(nativeFolderOf(path));
+    if (keptFd)
+        *keptFd = handle;
+    else
+        api.close(handle);
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #include "model/FileInputStream.h"
 #include "model/FileOutputStream.h"
-#include "model/FileReplace.h"
+#include "platform/FileReplace.h"
 #include "platform/NativePath.h"
 #include "support/CodePageScope.h"
 #include "support/FaultyFileApi.h"
@@ -273,13 +273,12 @@ TEST(FileStream, NewFilesAreForTheOwnerOnly)
     const mode_t previous = umask(0);
     CFileOutputStream out;
     const bool opened = out.open(dir.file("new.wal").c_str(), true);
-    CString temporary;
-    const bool created = createTemporaryFileBeside(dir.file("new.wal").c_str(), temporary);
+    std::string native;
+    const bool created = createTemporaryFileBeside(dir.file("new.wal"), "wall", native);
     umask(previous);
     ASSERT_TRUE(opened);
     ASSERT_TRUE(created);
     EXPECT_EQ(modeOf(dir.file("new.wal")), 0600u);
-    const std::string native = toNativePath(temporary);
     EXPECT_EQ(modeOf(native), 0600u);
     EXPECT_EQ(std::filesystem::path(native).parent_path(), dir.path());
     EXPECT_EQ(std::filesystem::path(native).filename().string().rfind("wall", 0), 0u) << native;
@@ -365,15 +364,16 @@ TEST(FileReplace, RenamesTheSyncedFileOverTheOldOneAndSyncsTheFolder)
     TempDir dir;
     const std::string path = dir.file("wallet.wal");
     putFile(path, {1, 1});
-    CString temporary;
-    ASSERT_TRUE(createTemporaryFileBeside(path.c_str(), temporary));
-    putFile(toNativePath(temporary), {2, 2, 2});
+    std::string temporary;
+    ASSERT_TRUE(createTemporaryFileBeside(path, "wall", temporary));
+    EXPECT_EQ(std::filesystem::path(temporary).filename().string().rfind("wall", 0), 0u);
+    putFile(temporary, {2, 2, 2});
     FaultyFileApi disk;
-    ASSERT_TRUE(replaceFileWith(path.c_str(), temporary));
+    ASSERT_TRUE(replaceFileWith(path, temporary));
     EXPECT_EQ(disk.calls, (std::vector<std::string>{"sync", "rename", "syncFolder"}));
     EXPECT_EQ(fileBytes(path), (Bytes{2, 2, 2}));
-    EXPECT_FALSE(std::filesystem::exists(toNativePath(temporary)));
-    EXPECT_FALSE(replaceFileWith(path.c_str(), temporary)) << "the temporary file is gone";
+    EXPECT_FALSE(std::filesystem::exists(temporary));
+    EXPECT_FALSE(replaceFileWith(path, temporary)) << "the temporary file is gone";
     EXPECT_EQ(fileBytes(path), (Bytes{2, 2, 2}));
 }
 

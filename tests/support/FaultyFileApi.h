@@ -1,5 +1,5 @@
 // Stands between the file streams and the disk while it lives: records the
-// calls that change the disk ("write", "sync", "rename", "syncFolder") in
+// calls that change the disk ("write", "sync", "rename", "remove", "syncFolder") in
 // order, and can make every write after the k-th fail as a full disk would.
 #pragma once
 
@@ -52,6 +52,11 @@ public:
     {
         calls.push_back("rename");
         return system().rename(from, to);
+    }
+    bool remove(const std::string& path) override
+    {
+        calls.push_back("remove");
+        return system().remove(path);
     }
     bool syncFolder(const std::string& folder) override
     {

@@ -3,10 +3,12 @@
 #include "CardSealer.h"
 #include "NodeFactory.h"
 #include "NodeTreeState.h"
+#include "SearchResult.h"
 #include "StreamValues.h"
 #include "images/IconNames.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <type_traits>
 
 namespace {
@@ -14,27 +16,38 @@ namespace {
 // Deeper nesting than this is taken for a damaged file rather than followed.
 constexpr std::size_t kMaxNesting = 1024;
 
-// The records of the categories being loaded, outermost first: a category
-// that lists one of them as its own subcategory would contain itself.
+// The records of the categories being loaded, outermost first.
 std::vector<std::uint32_t>& recordsBeingLoaded()
 {
     static std::vector<std::uint32_t> records;
     return records;
 }
 
+// Every record offset reached while one tree is read. A valid file reaches
+// each record once; a record reached again (a category that contains itself,
+// or lists shared between categories) would make reading loop or grow
+// without bound, so it fails the read.
+std::unordered_set<std::uint32_t>& recordsReached()
+{
+    static std::unordered_set<std::uint32_t> records;
+    return records;
+}
+
 class LoadingRecord {
 public:
-    explicit LoadingRecord(std::uint32_t offset) { recordsBeingLoaded().push_back(offset); }
+    explicit LoadingRecord(std::uint32_t offset)
+    {
+        if (recordsBeingLoaded().empty())
+            recordsReached() = {offset};
+        recordsBeingLoaded().push_back(offset);
+    }
     ~LoadingRecord() { recordsBeingLoaded().pop_back(); }
     LoadingRecord(const LoadingRecord&) = delete;
     LoadingRecord& operator=(const LoadingRecord&) = delete;
 };
 
-bool isBeingLoaded(std::uint32_t offset)
-{
-    const auto& records = recordsBeingLoaded();
-    return std::find(records.begin(), records.end(), offset) != records.end();
-}
+// False when the offset was reached before in this read.
+bool reachFirstTime(std::uint32_t offset) { return recordsReached().insert(offset).second; }
 
 // Where a child named `name` goes: after every child whose name is not greater.
 template <class List>
@@ -231,14 +244,14 @@ bool CCategory::load(ZenthoIO::CInputStream& in, unsigned int version)
 }
 
 // A list ends at the first record that is not of its kind. An offset that
-// lies outside the data, a subcategory that leads back to a category being
-// loaded, or a child that fails to load fails the whole category.
+// lies outside the data or was reached before, or a child that fails to
+// load, fails the whole category.
 template <class Child>
 bool CCategory::loadChildren(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version)
 {
     constexpr bool categories = std::is_same_v<Child, CCategory>;
     for (std::uint32_t offset : offsets) {
-        if ((categories && isBeingLoaded(offset)) || !in.setCurrentPosition(offset))
+        if (!reachFirstTime(offset) || !in.setCurrentPosition(offset))
             return false;
         std::unique_ptr<CNode> node;
         const bool loaded = readNode(in, node, version);
@@ -262,7 +275,7 @@ bool CCategory::loadSealedRecords(ZenthoIO::CInputStream& in, const std::vector<
     bool complete = true;
     for (std::uint32_t offset : offsets) {
         CSizedArray record;
-        if (!in.setCurrentPosition(offset) || !in.readArray(record)) {
+        if (!reachFirstTime(offset) || !in.setCurrentPosition(offset) || !in.readArray(record)) {
             complete = false;
             break;
         }
@@ -305,4 +318,13 @@ bool CCategory::copyChildrenFrom(CCategory& source)
         cards.push_back(std::move(copy));
     }
     return true;
+}
+
+void CCategory::searchCards(const CString& text, SearchResult& result, bool includeHidden, bool caseSensitive) const
+{
+    for (const auto& card : cards)
+        if (card->matches(text, includeHidden, caseSensitive))
+            result.add(card.get());
+    for (const auto& subcategory : subcategories)
+        subcategory->searchCards(text, result, includeHidden, caseSensitive);
 }

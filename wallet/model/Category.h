@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+class SearchResult;
+
 class CCategory : public CNode {
 public:
     using Cards = std::vector<std::unique_ptr<CCard>>;
@@ -42,6 +44,11 @@ public:
     void deleteAllSubcategories();
     // Puts a renamed card where its name now belongs; the neighbour as for insertCard.
     CCard* resortCard(CCard* card);
+
+    // Adds every card of this category, then of each subcategory in list
+    // order, whose matcher finds `text`. Sealed cards are not searched.
+    // Without `caseSensitive`, `text` must be in lower case already.
+    void searchCards(const CString& text, SearchResult& result, bool includeHidden, bool caseSensitive) const;
 
     const Cards& getCards() const { return cards; }
     const Subcategories& getSubcategories() const { return subcategories; }

@@ -3,6 +3,7 @@
 #include "model/FileStreamLimits.h"
 #include "platform/CodePage.h"
 #include "platform/NativePath.h"
+#include "zenthoLib/Base/SizedArray.h"
 
 #include <fcntl.h>
 
@@ -24,7 +25,7 @@ bool CFileOutputStream::open(const CString& name, bool truncate)
     pendingStart = 0;
     // Never O_TRUNC: the file is emptied only once its lock is held, so a
     // refused second open leaves it as it was.
-    const int opened = api.open(toNativePath(name), O_WRONLY | O_CREAT, 0600);
+    const int opened = api.open(toNativePath(name), O_RDWR | O_CREAT, 0600);
     if (opened < 0)
         return false;
     if (!api.lockExclusive(opened) || (truncate && !api.truncate(opened, 0))) {
@@ -117,6 +118,36 @@ bool CFileOutputStream::seekToEnd()
     }
     pendingStart = static_cast<std::uint64_t>(end);
     return true;
+}
+
+bool CFileOutputStream::readExactly(void* buffer, std::size_t size)
+{
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t count = api.read(handle, bytes + done, size - done);
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+bool CFileOutputStream::readArrayAt(std::uint32_t offset, CSizedArray& array)
+{
+    if (!writable() || !writeOut())
+        return false;
+    std::uint64_t fileSize = 0;
+    unsigned char sizeBytes[4];
+    bool read = api.size(handle, fileSize) && api.seek(handle, offset, SEEK_SET) >= 0 && readExactly(sizeBytes, sizeof sizeBytes);
+    if (read) {
+        const std::uint32_t size = sizeBytes[0] | sizeBytes[1] << 8 | sizeBytes[2] << 16 | static_cast<std::uint32_t>(sizeBytes[3]) << 24;
+        read = std::uint64_t{offset} + sizeof sizeBytes + size <= fileSize && array.init(size) && readExactly(array.getData(), size);
+    }
+    if (api.seek(handle, static_cast<off_t>(pendingStart), SEEK_SET) < 0) {
+        setError(1);
+        return false;
+    }
+    return read;
 }
 
 bool CFileOutputStream::syncAndSetPosition(std::uint32_t target) { return flush() && moveTo(target); }

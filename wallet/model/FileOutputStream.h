@@ -36,6 +36,10 @@ public:
     // an offset slot only after this, so that the slot never points at a
     // record that is not yet on the disk.
     bool syncAndSetPosition(std::uint32_t position);
+    // Reads back the byte array (unsigned 32-bit size, then the bytes) that
+    // lies at `offset`, once what is pending is written out; the writing
+    // position stays where it was.
+    bool readArrayAt(std::uint32_t offset, CSizedArray& array);
     // Writes exactly n bytes, else sets error 1.
     bool writeRaw(const unsigned char* data, std::uint32_t n);
 
@@ -67,6 +71,7 @@ private:
     bool writeOut();
     bool moveTo(std::uint64_t target);
     void writeText(std::string_view ansi);
+    bool readExactly(void* buffer, std::size_t size);
 
     IFileApi& api;
     CString fileName;

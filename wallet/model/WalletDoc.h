@@ -22,6 +22,7 @@ class CNode;
 class IUserInterface;
 class SearchResult;
 class CDocumentCardSealer;
+class CSizedArray;
 
 class CWalletDoc {
 public:
@@ -120,19 +121,38 @@ public:
     SearchResult* getSearchResult() { return searchResult.get(); }
 
 private:
-    struct Edit;
-
     void resetTree();
     void notify(const UpdateHint& hint);
-    bool updateSlot(CCategory* parent, CNode& child, bool writeChild);
+    void notifyWritten(CNode& node);
+    bool canEdit() const;
+    // Whether cards may go into the category: a plain one, or an encrypted
+    // one whose sealed cards are open under the held key.
+    bool readyForCards(CCategory& category);
+    // Appends the card's record (sealed in an encrypted category).
+    bool appendCard(CCategory& category, CCard& card);
+    // Appends the node's record when `writeChild`, then points the slot of
+    // the node in `parent` (the root pointer when none) at it.
+    bool updateSlot(CCategory* parent, CNode& child, bool writeChild, int childIndex = -1);
+    // Appends the node anew and points its slot at it; hint 2 or 5.
     bool writeNodeAndSlot(CNode& node);
-    bool writeCardRecord(CCategory& category, CCard& card);
-    bool reKey(CCryptUtil& newKey);
-    bool readWallet(const CString& path, bool askPassword);
+    bool failEdit();
+    // Puts back the card as the file holds it when its edit cannot be sealed.
+    void restoreStoredCard(CCategory& category, CCard& card);
+
+    bool readWallet(const CString& path, bool askPassword, bool keepKey);
     bool rewriteWallet(const CString& path);
     bool prepareUpgrade();
+    bool openStore(const CString& path, bool truncate);
+    void walletLoaded(const CString& path);
+
     int enterPassword();
-    void startLockout();
+    void lockOut();
+    bool reKey(CCryptUtil& newKey);
+    bool writeNewIndexBlock(CSizedArray& checkBlock, bool rewriteTree);
+
+    bool exportCategory(CFileOutputStream& out, CCategory& category);
+    bool decryptForExport();
+
     void showMessage(const char* text);
     void quit();
 

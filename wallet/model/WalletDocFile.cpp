@@ -1,0 +1,184 @@
+// The document's wallet file: creating it, reading it, and the rewrite into
+// a fresh file that every open makes (which also upgrades older versions).
+#include "model/WalletDoc.h"
+
+#include "model/Category.h"
+#include "model/DocumentCardSealer.h"
+#include "model/DocumentKey.h"
+#include "model/DocumentTexts.h"
+#include "model/FileInputStream.h"
+#include "model/FileOutputStream.h"
+#include "model/NodeFactory.h"
+#include "model/NodeTreeState.h"
+#include "model/UserInterface.h"
+#include "model/WalletFile.h"
+#include "images/IconNames.h"
+#include "platform/FileApi.h"
+#include "platform/FileReplace.h"
+#include "platform/NativePath.h"
+#include "settings/KeldraRegistry.h"
+#include "zenthoLib/Base/SizedArray.h"
+
+namespace {
+
+constexpr const char* kTemporaryPrefix = "wall";
+
+bool isReadOnlyPath(const CString& path)
+{
+    bool readOnly = false;
+    return fileApi().isReadOnly(toNativePath(path), readOnly) && readOnly;
+}
+
+const char* headerMessage(WalletHeaderResult result)
+{
+    switch (result) {
+    case WalletHeaderResult::InvalidFormat:
+        return DocumentTexts::kInvalidFormat;
+    case WalletHeaderResult::NewerVersion:
+        return DocumentTexts::kNewerVersion;
+    default:
+        return DocumentTexts::kCannotOpen;
+    }
+}
+
+} // namespace
+
+bool CWalletDoc::openStore(const CString& path, bool truncate)
+{
+    store = std::make_unique<CFileOutputStream>();
+    if (store->open(path, truncate))
+        return true;
+    store.reset();
+    return false;
+}
+
+void CWalletDoc::walletLoaded(const CString& path)
+{
+    pathName = path;
+    root->setIconIndex(IconNames::kWalletIndex);
+    registry.setLastFile(path);
+    notify({UpdateHint::TreeLoaded});
+}
+
+bool CWalletDoc::createWalletFile(const CString& path, const CString& walletName)
+{
+    deleteContents();
+    if (isReadOnlyPath(path)) {
+        showMessage(DocumentTexts::kReadOnly);
+        return false;
+    }
+    WalletPointers pointers;
+    root = std::make_unique<CCategory>(walletName, kNewWalletRootIcon, 0, false);
+    if (!openStore(path, true) || !writeWalletHeader(*store, documentCheckBlock(), pointers) || !store->seekToEnd() ||
+        !root->save(*store) || !patchSlot(*store, pointers.rootPointerOffset, root->getPosition())) {
+        deleteContents();
+        showMessage(DocumentTexts::kCannotCreate);
+        return false;
+    }
+    rootPointerOffset = pointers.rootPointerOffset;
+    indexPointerOffset = pointers.indexPointerOffset;
+    fileVersion = kWalletFileVersion;
+    walletLoaded(path);
+    return true;
+}
+
+bool CWalletDoc::readWallet(const CString& path, bool askPassword, bool keepKey)
+{
+    CFileInputStream in;
+    if (!in.open(path)) {
+        showMessage(DocumentTexts::kCannotOpen);
+        return false;
+    }
+    bool readOnly = false;
+    if (!in.isReadOnly(readOnly) || readOnly) {
+        showMessage(readOnly ? DocumentTexts::kReadOnly : DocumentTexts::kCannotOpen);
+        return false;
+    }
+    documentCheckBlock().done();
+    if (!keepKey)
+        setDocumentKey(nullptr);
+    WalletHeader header;
+    if (const WalletHeaderResult result = readWalletHeader(in, header, documentCheckBlock()); result != WalletHeaderResult::Read) {
+        showMessage(headerMessage(result));
+        return false;
+    }
+    fileVersion = header.fileVersion;
+    rootPointerOffset = header.pointers.rootPointerOffset;
+    indexPointerOffset = header.pointers.indexPointerOffset;
+    if (askPassword && documentCheckBlock().getSize() != 0 && obtainDocumentKey() != kKeyHeld)
+        return false;
+    std::unique_ptr<CNode> node;
+    const bool read = in.setCurrentPosition(header.rootOffset) && readNode(in, node, fileVersion) && node->isCategory();
+    if (!read) {
+        resetTree();
+        showMessage(DocumentTexts::kCannotOpen);
+        return false;
+    }
+    root.reset(static_cast<CCategory*>(node.release()));
+    return in.close();
+}
+
+// Sealed records of versions 1 and 2 hold the card layout of their version;
+// they are opened here so that the rewrite seals them in today's layout.
+bool CWalletDoc::prepareUpgrade()
+{
+    if (fileVersion >= kWalletFileVersion || !hasEncryptedCategory(*root))
+        return true;
+    showMessage(DocumentTexts::kUpgradeNeedsPassword);
+    if (obtainDocumentKey() != kKeyHeld)
+        return false;
+    if (!sealer->openAll(*root)) {
+        showMessage(DocumentTexts::kReadError);
+        return false;
+    }
+    return true;
+}
+
+// The whole tree goes into a temporary file beside the wallet, which then
+// takes the wallet's place in one step: at every moment the wallet's name
+// holds either the old file or the new one, whole.
+bool CWalletDoc::rewriteWallet(const CString& path)
+{
+    const std::string target = toNativePath(path);
+    std::string temporary;
+    if (!createTemporaryFileBeside(target, kTemporaryPrefix, temporary)) {
+        showMessage(DocumentTexts::kCannotOpen);
+        return false;
+    }
+    CFileOutputStream out;
+    bool written = out.open(fromNativePath(temporary), false);
+    if (written) {
+        WalletPointers pointers;
+        NodeTreeState::setRewriteMode(true);
+        written = writeWholeWallet(out, *root, documentCheckBlock(), pointers);
+        NodeTreeState::setRewriteMode(false);
+        written = out.close() && written;
+    }
+    if (!written || !replaceFileWith(target, temporary)) {
+        fileApi().remove(temporary);
+        showMessage(DocumentTexts::kCannotOpen);
+        return false;
+    }
+    return true;
+}
+
+bool CWalletDoc::openWalletFile(const CString& path)
+{
+    deleteContents();
+    if (!readWallet(path, options.promptOnOpen(), false) || !prepareUpgrade() || !rewriteWallet(path)) {
+        deleteContents();
+        return false;
+    }
+    resetTree();
+    if (!readWallet(path, false, true)) {
+        deleteContents();
+        return false;
+    }
+    if (!openStore(path, false)) {
+        showMessage(DocumentTexts::kCannotOpen);
+        deleteContents();
+        return false;
+    }
+    walletLoaded(path);
+    return true;
+}
