@@ -40,8 +40,10 @@ CCategory* newNodePlace(WalletSession& session, const std::string& path, CString
         return nullptr;
     }
     name = steps->back().name;
-    const std::size_t cut = path.size() - escapePathName(name).size();
-    return session.findCategory(path.substr(0, cut));
+    CNode* parent = session.find(std::vector<PathStep>(steps->begin(), steps->end() - 1));
+    if (parent && parent->isCard())
+        fail("\"" + nodePath(*parent) + "\" is a card, not a category.");
+    return parent && parent->isCategory() ? static_cast<CCategory*>(parent) : nullptr;
 }
 
 // Sets the NAME=VALUE arguments on the card, as the editor takes values.

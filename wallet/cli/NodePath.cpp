@@ -26,13 +26,14 @@ std::vector<CNode*> namedChildren(const CCategory& category, const CString& name
     return found;
 }
 
-// The step's trailing "[N]", taken off `name`; 0 when there is none.
-int takeOccurrence(std::string& name)
+// The step's trailing "[N]", taken off `name`; 0 when there is none. A
+// bracket written with the escape (at `escapedBracket`) never selects.
+int takeOccurrence(std::string& name, std::size_t escapedBracket)
 {
     if (name.size() < 3 || name.back() != ']')
         return 0;
     const std::size_t open = name.rfind('[');
-    if (open == std::string::npos || open + 2 > name.size() - 1)
+    if (open == std::string::npos || open == escapedBracket || open + 2 > name.size() - 1)
         return 0;
     const std::string digits = name.substr(open + 1, name.size() - open - 2);
     if (digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos || digits[0] == '0')
@@ -71,16 +72,15 @@ std::optional<std::vector<PathStep>> parseNodePath(const std::string& path, std:
         return steps;
     std::size_t i = path[0] == '/' ? 1 : 0;
     std::string name;
-    // Brackets written with the escape belong to the name and never select.
-    bool lastBracketEscaped = false;
+    std::size_t escapedBracket = std::string::npos;
     for (;; ++i) {
         if (i == path.size() || path[i] == '/') {
-            const int occurrence = lastBracketEscaped ? 0 : takeOccurrence(name);
+            const int occurrence = takeOccurrence(name, escapedBracket);
             steps.push_back({fromTerminal(name), occurrence});
             if (i == path.size())
                 break;
             name.clear();
-            lastBracketEscaped = false;
+            escapedBracket = std::string::npos;
             continue;
         }
         if (path[i] == kEscape) {
@@ -90,7 +90,7 @@ std::optional<std::vector<PathStep>> parseNodePath(const std::string& path, std:
             }
             ++i;
             if (path[i] == '[')
-                lastBracketEscaped = true;
+                escapedBracket = name.size();
         }
         name += path[i];
     }

@@ -25,6 +25,7 @@ public:
     // The new password (`passwd`, or a first password set on the way);
     // without a source of its own the terminal is asked twice.
     std::optional<CString> newPassword(const char* prompt, const char* confirmPrompt, std::string& problem);
+    bool hasPasswordSource() const { return !sources.passwordFile.empty() || sources.passwordStdin; }
     bool hasNewPasswordSource() const { return !sources.newPasswordFile.empty() || sources.newPasswordStdin; }
 
 private:

@@ -75,9 +75,9 @@ bool TerminalUserInterface::askPassword(PasswordMode mode, PasswordEntry& entry)
         break;
     case PasswordMode::Set:
         // A first password: the new password's source, else the password's.
-        first = passwords.hasNewPasswordSource() || terminalAvailable()
-            ? passwords.newPassword("Enter password: ", "Confirm password: ", problem)
-            : passwords.password("", problem);
+        first = passwords.hasPasswordSource() && !passwords.hasNewPasswordSource()
+            ? passwords.password("", problem)
+            : passwords.newPassword("Enter password: ", "Confirm password: ", problem);
         next = first;
         break;
     case PasswordMode::Change:

@@ -13,9 +13,12 @@
 #include "zenthoLib/Base/SizedArray.h"
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <vector>
 
@@ -38,6 +41,12 @@ void printTree(const CCategory& category, int depth)
         printTree(*sub, depth + 1);
     for (const auto& card : category.getCards())
         std::cout << indent << "  " << toTerminal(card->getName()) << "  (" << cardTypeRow(card->getTypeId()).displayName << ")\n";
+}
+
+int fail(const std::string& message)
+{
+    std::cerr << message << std::endl;
+    return 1;
 }
 
 bool openAndStart(WalletSession& session, const CommandLine& line)
@@ -137,10 +146,24 @@ int runExport(WalletSession& session, const CommandLine& line)
     TerminalUserInterface& ui = session.ui();
     if (line.has(kOptDecrypt) || line.has(kOptNoDecrypt))
         ui.answer(kDecryptQuestion, line.has(kOptDecrypt));
-    ui.setSaveFile(walletPath(line.has(kOptOutput) ? line.output : "/dev/stdout"));
-    std::cout.flush();
+    if (line.has(kOptOutput)) {
+        ui.setSaveFile(walletPath(line.output));
+        session.document().exportWallet();
+        return ui.wasShown("Export is done!") ? 0 : 1;
+    }
+    // Standard output may be a pipe, which the export cannot open as its
+    // file: it goes to a private temporary file that is then copied out.
+    std::string temporary = (std::filesystem::temp_directory_path() / "keldra-export-XXXXXX").string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return fail("Cannot create file!");
+    ::close(fd);
+    ui.setSaveFile(walletPath(temporary));
     session.document().exportWallet();
-    return ui.wasShown("Export is done!") ? 0 : 1;
+    std::ifstream exported(temporary, std::ios::binary);
+    const bool done = ui.wasShown("Export is done!") && (std::cout << exported.rdbuf()).flush();
+    std::filesystem::remove(temporary);
+    return done ? 0 : 1;
 }
 
 int runSearch(WalletSession& session, const CommandLine& line)

@@ -23,7 +23,7 @@ constexpr unsigned int kNewestVersion = 3;
 
 class WalletChecker {
 public:
-    WalletChecker(CFileInputStream& in, std::uint32_t size) : in(in), size(size) {}
+    WalletChecker(CFileInputStream& in, std::uint32_t size) : size(size), in(in) {}
 
     bool readHeader(CSizedArray& checkBlock);
     void checkCategory(std::uint32_t offset, const std::string& path);

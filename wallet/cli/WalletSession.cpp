@@ -74,14 +74,18 @@ CNode* WalletSession::find(const std::string& path)
         std::cerr << error << std::endl;
         return nullptr;
     }
-    if (!steps->empty()) {
+    return find(*steps);
+}
+
+CNode* WalletSession::find(const std::vector<PathStep>& steps)
+{
+    if (!steps.empty()) {
         // The last step may name a card of a sealed category.
-        const std::vector<PathStep> parentSteps(steps->begin(), steps->end() - 1);
-        const PathLookup parent = findNode(doc->getRoot(), parentSteps);
+        const PathLookup parent = findNode(doc->getRoot(), std::vector<PathStep>(steps.begin(), steps.end() - 1));
         if (parent.node && parent.node->isCategory() && !openCards(static_cast<CCategory&>(*parent.node)))
             return nullptr;
     }
-    const PathLookup found = findNode(doc->getRoot(), *steps);
+    const PathLookup found = findNode(doc->getRoot(), steps);
     if (!found.node)
         std::cerr << found.error << std::endl;
     return found.node;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "NodePath.h"
 #include "TerminalUserInterface.h"
 #include "images/IconNames.h"
 #include "model/WalletDoc.h"
@@ -40,6 +41,7 @@ public:
     // The node a path names, opening the sealed cards of the category in
     // which it is looked for; null after telling why.
     CNode* find(const std::string& path);
+    CNode* find(const std::vector<PathStep>& steps);
     CCategory* findCategory(const std::string& path);
     // Makes an encrypted category's cards available (asking for the password).
     bool openCards(CCategory& category);
