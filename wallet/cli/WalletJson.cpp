@@ -110,7 +110,13 @@ std::unique_ptr<CNode> cardFromJson(const Json& json, int typeId, std::string& e
             }
         }
     }
-    values.applyLengthRules();
+    // An enumeration index left out is worked out from its text, as the editor does.
+    const int indexField = values.getKind().enumeration.indexField;
+    const auto fields = json.find("fields");
+    if (indexField != kNoField && (fields == json.end() || !fields->contains(kindFieldNames(typeId)[static_cast<std::size_t>(indexField)])))
+        values.applyEditRules();
+    else
+        values.applyLengthRules();
     if (!takeNodePart(json, *card, error))
         return nullptr;
     return card;
