@@ -47,10 +47,15 @@ bool CDocumentCardSealer::openSealedCards(CCategory& category)
     return true;
 }
 
+// Writing the record into the sealing buffer notes the buffer's offset as the
+// card's position; the card keeps the offset of its record in the file.
 bool CDocumentCardSealer::sealCard(CCard& card, CSizedArray& sealed)
 {
     const CCryptUtil* key = documentKey();
-    return key && sealRecord(*key, [&](COutputStream& out) { return card.save(out); }, sealed);
+    const std::uint32_t position = card.getPosition();
+    const bool sealedOk = key && sealRecord(*key, [&](COutputStream& out) { return card.save(out); }, sealed);
+    card.setPosition(position);
+    return sealedOk;
 }
 
 bool CDocumentCardSealer::resealCards(CCategory& category)

@@ -45,8 +45,11 @@ CWalletDoc::CWalletDoc(IUserInterface& ui, CKeldraOptions& options, CKeldraRegis
 CWalletDoc::~CWalletDoc()
 {
     deleteContents();
-    NodeTreeState::setCardSealer(nullptr);
-    NodeTreeState::setUserInterface(nullptr);
+    // The tree's services belong to the newest document.
+    if (NodeTreeState::cardSealer() == sealer.get()) {
+        NodeTreeState::setCardSealer(nullptr);
+        NodeTreeState::setUserInterface(nullptr);
+    }
 }
 
 void CWalletDoc::addObserver(IDocumentObserver* observer) { observers.push_back(observer); }

@@ -169,6 +169,7 @@ bool CWalletDoc::openWalletFile(const CString& path)
         deleteContents();
         return false;
     }
+    const unsigned int versionOnDisk = fileVersion;
     resetTree();
     if (!readWallet(path, false, true)) {
         deleteContents();
@@ -179,6 +180,7 @@ bool CWalletDoc::openWalletFile(const CString& path)
         deleteContents();
         return false;
     }
+    fileVersion = versionOnDisk;
     walletLoaded(path);
     return true;
 }
