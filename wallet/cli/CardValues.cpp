@@ -111,7 +111,7 @@ const char* typeName(ValueType type)
     case ValueType::Number:
         break;
     }
-    return "a whole number";
+    return "a whole number of at most 32 bits";
 }
 
 std::optional<std::int64_t> parseNumber(const std::string& text)

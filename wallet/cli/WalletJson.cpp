@@ -27,7 +27,7 @@ bool isOneOf(const std::string& key, std::span<const char* const> keys)
 std::string where(const Json& json)
 {
     const auto name = json.find("name");
-    return name != json.end() && name->is_string() ? " \"" + name->get<std::string>() + "\"" : std::string();
+    return name != json.end() && name->is_string() ? " \"" + name->get<std::string>() + "\"" : std::string(" (unnamed)");
 }
 
 // The type id the object names through "kind" and "typeId"; kNoKind with `error` when they are missing or disagree.
