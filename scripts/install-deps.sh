@@ -11,6 +11,7 @@ packages=(
     libgtest-dev
     libgmock-dev
     nettle-dev
+    nlohmann-json3-dev
     clang
     libclang-rt-dev
 )

@@ -130,6 +130,11 @@ void CFieldCard::assign(const CString& newName, const CString& newNotes, std::in
             values[i].text = *next++;
     }
     assert(next == texts.end());
+    applyEditRules();
+}
+
+void CFieldCard::applyEditRules()
+{
     applyLengthRules();
     const Enumeration& enumeration = kind->enumeration;
     if (enumeration.indexField != kNoField)

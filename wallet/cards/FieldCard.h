@@ -20,15 +20,26 @@ public:
     // when unlisted). Fields are numbered in stored order.
     CString fieldText(int field) const;
     int fieldCount() const { return static_cast<int>(values.size()); }
+    const CardKind& getKind() const { return *kind; }
+    FieldType fieldType(int field) const { return kind->fields[static_cast<std::size_t>(field)]; }
+    // The stored values: the text of a text field, the number of any other.
+    const CString& text(int field) const { return values[static_cast<std::size_t>(field)].text; }
+    int number(int field) const { return values[static_cast<std::size_t>(field)].number; }
+
+    // Sets one stored value as it is; a tool that copies records field by
+    // field (an import) then calls applyLengthRules, one that takes values as
+    // the editor does calls applyEditRules.
+    void setText(int field, const CString& value) { values[static_cast<std::size_t>(field)].text = value; }
+    void setNumber(int field, int value) { values[static_cast<std::size_t>(field)].number = value; }
+    void applyLengthRules();
+    // The length rules, then the enumeration index worked out anew.
+    void applyEditRules();
 
 protected:
     // A card of the kind with the settings of a new card.
     explicit CFieldCard(const CardKind& kind);
     CFieldCard(const CFieldCard&) = default;
 
-    const CString& text(int field) const { return values[static_cast<std::size_t>(field)].text; }
-    int number(int field) const { return values[static_cast<std::size_t>(field)].number; }
-    void setNumber(int field, int value) { values[static_cast<std::size_t>(field)].number = value; }
     // Takes the name, the notes and every text field in stored order, then
     // applies the length rules and works out the enumeration index.
     void assign(const CString& name, const CString& notes, std::initializer_list<CString> texts);
@@ -39,7 +50,6 @@ private:
         int number = 0;
     };
 
-    void applyLengthRules();
     int enumerationIndex() const;
 
     const CardKind* kind;

@@ -121,15 +121,23 @@ void CImageLoader::registerCardTypeIcons()
     m_counts.types = IconNames::kCardTypeCount;
 }
 
+std::vector<CString> customIconFiles(const CString& baseDir)
+{
+    CString folder = baseDir;
+    CUtil::AppendPath(folder, IconNames::kCustomFolder);
+    std::vector<CString> files;
+    for (const FoundFile& file : findFiles(folder, "*.ico")) {
+        if (!(file.attributes & kSkippedAttributes))
+            files.push_back(file.name);
+    }
+    return files;
+}
+
 void CImageLoader::registerCustomIcons()
 {
-    CString folder = m_baseDir;
-    CUtil::AppendPath(folder, IconNames::kCustomFolder);
-    for (const FoundFile& file : findFiles(folder, "*.ico")) {
-        if (file.attributes & kSkippedAttributes)
-            continue;
+    for (const CString& file : customIconFiles(m_baseDir)) {
         m_bitmaps.emplace_back();
-        m_names.push_back(IconNames::customName(file.name));
+        m_names.push_back(IconNames::customName(file));
         ++m_counts.custom;
     }
 }

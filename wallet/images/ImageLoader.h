@@ -31,6 +31,9 @@ struct IconCounts {
     int plainCount() const { return static_cast<int>(standard + types + custom); }
 };
 
+// The custom icon files below `baseDir` in catalogue order (file names alone).
+std::vector<CString> customIconFiles(const CString& baseDir);
+
 class CImageLoader {
 public:
     // `baseDir` is a Windows-form folder ending in "\".

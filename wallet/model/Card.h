@@ -36,6 +36,8 @@ public:
     int getHiddenMode() const { return hiddenMode; }
     void setHiddenMode(int mode) { hiddenMode = mode; }
     int getCornerSetting() const { return cornerSetting; }
+    // No editor changes it; a record copied field by field keeps its value.
+    void setCornerSetting(int setting) { cornerSetting = setting; }
     int getPicturePlacement() const { return picturePlacement; }
     void setPicturePlacement(int placement) { picturePlacement = placement; }
     bool getPlayOnOpen() const { return playOnOpen; }
@@ -45,6 +47,7 @@ public:
     bool getShowIcon() const { return showIcon; }
     void setShowIcon(bool on) { showIcon = on; }
     bool getReservedFlag() const { return reservedFlag; }
+    void setReservedFlag(bool on) { reservedFlag = on; }
     const std::optional<CString>& getPicturePath() const { return picturePath; }
     void setPicturePath(std::optional<CString> path) { picturePath = std::move(path); }
     const std::optional<CString>& getSoundPath() const { return soundPath; }

@@ -8,8 +8,8 @@
 #include "images/IconNames.h"
 
 #include <algorithm>
-#include <unordered_set>
 #include <type_traits>
+#include <unordered_set>
 
 namespace {
 
@@ -50,10 +50,18 @@ public:
 bool reachFirstTime(std::uint32_t offset) { return recordsReached().insert(offset).second; }
 
 // Where a child named `name` goes: after every child whose name is not greater.
+// After the last child whose name is not greater. Cards are always in
+// order (a renamed card is re-sorted), so a binary search finds the place; a
+// renamed subcategory keeps its place until the wallet is opened again, so
+// the subcategories are searched from the front.
 template <class List>
 typename List::iterator sortedPlace(List& list, const CString& name)
 {
-    return std::find_if(list.begin(), list.end(), [&](const auto& child) { return child->getName().CompareNoCase(name) > 0; });
+    const auto greater = [&](const auto& child) { return child->getName().CompareNoCase(name) > 0; };
+    if constexpr (std::is_same_v<List, CCategory::Cards>)
+        return std::partition_point(list.begin(), list.end(), [&](const auto& child) { return !greater(child); });
+    else
+        return std::find_if(list.begin(), list.end(), greater);
 }
 
 template <class List, class Child>

@@ -1,0 +1,184 @@
+// Commands that read the wallet: tree, show, dump, export and search.
+#include "Commands.h"
+
+#include "NodePath.h"
+#include "TerminalText.h"
+#include "WalletJson.h"
+#include "WalletSession.h"
+#include "cards/CardTypeTable.h"
+#include "model/Category.h"
+#include "model/DocumentKey.h"
+#include "model/SearchResult.h"
+#include "zenthoLib/Base/ByteOutputStream.h"
+#include "zenthoLib/Base/SizedArray.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <vector>
+
+namespace {
+
+constexpr const char* kDecryptQuestion = "Decrypt data before exporting?";
+// Room for every line one card exports (each line's texts are cut at 2048 bytes).
+constexpr std::uint32_t kCardExportCapacity = 1 << 17;
+
+void printTree(const CCategory& category, int depth)
+{
+    const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+    std::cout << indent << toTerminal(category.getName()) << "/";
+    if (category.hasSealedCards())
+        std::cout << "  [locked: " << category.getSealedCards().size() << " sealed cards]";
+    else if (category.isEncrypted())
+        std::cout << "  [encrypted]";
+    std::cout << "\n";
+    for (const auto& sub : category.getSubcategories())
+        printTree(*sub, depth + 1);
+    for (const auto& card : category.getCards())
+        std::cout << indent << "  " << toTerminal(card->getName()) << "  (" << cardTypeRow(card->getTypeId()).displayName << ")\n";
+}
+
+int fail(const std::string& message)
+{
+    std::cerr << message << std::endl;
+    return 1;
+}
+
+bool openAndStart(WalletSession& session, const CommandLine& line)
+{
+    return session.start() && session.open(line.arguments[0]);
+}
+
+// With --decrypt, every encrypted category is opened first.
+bool decryptIfAsked(WalletSession& session, const CommandLine& line)
+{
+    if (!line.has(kOptDecrypt))
+        return true;
+    return session.document().obtainDocumentKey() == CWalletDoc::kKeyHeld && session.document().decryptAllCategories();
+}
+
+// Writes `text` to the file named by -o (a new file gets mode 0600), or to standard output.
+bool writeOutput(const CommandLine& line, const std::string& text)
+{
+    if (!line.has(kOptOutput)) {
+        std::cout << text;
+        return static_cast<bool>(std::cout.flush());
+    }
+    const int fd = ::open(line.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    bool written = fd >= 0;
+    for (std::size_t done = 0; written && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        written = n > 0;
+        done += written ? static_cast<std::size_t>(n) : 0;
+    }
+    if (fd >= 0)
+        written = ::close(fd) == 0 && written;
+    if (!written)
+        std::cerr << "Cannot create file!" << std::endl;
+    return written;
+}
+
+} // namespace
+
+int runTree(WalletSession& session, const CommandLine& line)
+{
+    if (!openAndStart(session, line) || !decryptIfAsked(session, line))
+        return 1;
+    printTree(session.document().getRoot(), 0);
+    return 0;
+}
+
+int runShow(WalletSession& session, const CommandLine& line)
+{
+    if (!openAndStart(session, line))
+        return 1;
+    CNode* node = session.find(line.arguments[1]);
+    if (!node)
+        return 1;
+    if (node->isCategory()) {
+        auto& category = static_cast<CCategory&>(*node);
+        std::cout << "Category : " << toTerminal(category.getName()) << "\n"
+                  << "Default Card : " << cardTypeRow(category.getDefaultCardType()).displayName << "\n"
+                  << "Encrypt : " << (category.isEncrypted() ? "yes" : "no") << "\n";
+        if (!category.getNotes().IsEmpty())
+            std::cout << "Notes : " << toTerminal(category.getNotes()) << "\n";
+        return 0;
+    }
+    std::vector<unsigned char> buffer(kCardExportCapacity);
+    CByteOutputStream out(buffer.data(), kCardExportCapacity);
+    if (!static_cast<CCard&>(*node).exportText(out)) {
+        std::cerr << "Cannot show the card." << std::endl;
+        return 1;
+    }
+    std::string text(reinterpret_cast<const char*>(buffer.data()), out.getDataSize());
+    for (std::size_t cr; (cr = text.find("\r\n")) != std::string::npos;)
+        text.erase(cr, 1);
+    std::cout << toTerminal(CString(text));
+    return 0;
+}
+
+int runDump(WalletSession& session, const CommandLine& line)
+{
+    if (!openAndStart(session, line) || !decryptIfAsked(session, line))
+        return 1;
+    CWalletDoc& doc = session.document();
+    Json dump = Json::object();
+    dump["format"] = "keldra-dump";
+    dump["formatVersion"] = 1;
+    dump["file"] = {
+        {"version", doc.getFileVersion()},
+        {"rootOffset", doc.getRoot().getPosition()},
+        {"checkBlockLength", documentCheckBlock().getSize()},
+    };
+    dump["root"] = nodeToJson(doc.getRoot());
+    return writeOutput(line, dump.dump(2) + "\n") ? 0 : 1;
+}
+
+int runExport(WalletSession& session, const CommandLine& line)
+{
+    if (!openAndStart(session, line))
+        return 1;
+    TerminalUserInterface& ui = session.ui();
+    if (line.has(kOptDecrypt) || line.has(kOptNoDecrypt))
+        ui.answer(kDecryptQuestion, line.has(kOptDecrypt));
+    if (line.has(kOptOutput)) {
+        ui.setSaveFile(walletPath(line.output));
+        session.document().exportWallet();
+        return ui.wasShown("Export is done!") ? 0 : 1;
+    }
+    // Standard output may be a pipe, which the export cannot open as its
+    // file: it goes to a private temporary file that is then copied out.
+    std::string temporary = (std::filesystem::temp_directory_path() / "keldra-export-XXXXXX").string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return fail("Cannot create file!");
+    ::close(fd);
+    ui.setSaveFile(walletPath(temporary));
+    session.document().exportWallet();
+    std::ifstream exported(temporary, std::ios::binary);
+    const bool done = ui.wasShown("Export is done!") && (std::cout << exported.rdbuf()).flush();
+    std::filesystem::remove(temporary);
+    return done ? 0 : 1;
+}
+
+int runSearch(WalletSession& session, const CommandLine& line)
+{
+    if (!openAndStart(session, line))
+        return 1;
+    CWalletDoc& doc = session.document();
+    if (line.has(kOptDecrypt) && doc.obtainDocumentKey() != CWalletDoc::kKeyHeld)
+        return 1;
+    if (!doc.search(fromTerminal(line.arguments[1]), line.has(kOptHidden), line.has(kOptCase), line.has(kOptDecrypt)))
+        return 1;
+    const SearchResult* hits = doc.getSearchResult();
+    for (int i = 0; i < hits->getCount(); ++i) {
+        const CCard* card = hits->getAt(i);
+        std::cout << nodePath(*card->getParent()) << "\t" << toTerminal(card->getName()) << "\n";
+    }
+    return 0;
+}
