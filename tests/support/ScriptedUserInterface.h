@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/UserInterface.h"
+#include "platform/SecureWipe.h"
 
 #include <deque>
 #include <string>
@@ -44,12 +45,17 @@ public:
         passwordModes.push_back(mode);
         if (passwordAnswers.empty())
             return false;
-        const PasswordAnswer answer = passwordAnswers.front();
-        passwordAnswers.pop_front();
+        // The double wipes its copies like a real dialog, so that tests can
+        // watch the program's own handling of passwords.
+        PasswordAnswer& answer = passwordAnswers.front();
         entry.first = answer.first.c_str();
         entry.second = answer.second.c_str();
         entry.third = answer.third.c_str();
-        return answer.ok;
+        const bool ok = answer.ok;
+        for (std::string* text : {&answer.first, &answer.second, &answer.third})
+            secureWipe(text->data(), text->size());
+        passwordAnswers.pop_front();
+        return ok;
     }
 
     bool chooseSaveFile(const CString& filter, const CString&, CString& path) override

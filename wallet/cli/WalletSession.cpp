@@ -50,7 +50,10 @@ bool WalletSession::start()
                                                  ? customIconFiles(iconFolder)
                                                  : std::vector<CString>());
     NodeTreeState::setIconIndex(iconNames.get());
-    doc = std::make_unique<CWalletDoc>(terminal, options, documentRegistry);
+    // The document stores a lock-out in the settings, but the program's last
+    // wallet stays as it is.
+    doc = std::make_unique<CWalletDoc>(terminal, options, settingsRegistry);
+    doc->setRemembersLastFile(false);
     return true;
 }
 

@@ -2,9 +2,8 @@
 // program's settings as the registry holds them, the icon names and the
 // document.
 //
-// The tool records no last wallet: the document gets a registry object of
-// its own that is never opened, so its "lastFile" write finds no key. It
-// opens the key only to store a lock-out (which ends the run).
+// The tool records no last wallet ("lastFile" is the program's); the
+// document stores a lock-out in the settings like the program does.
 #pragma once
 
 #include "CommandLine.h"
@@ -52,7 +51,6 @@ public:
 private:
     TerminalUserInterface terminal;
     CKeldraRegistry settingsRegistry;
-    CKeldraRegistry documentRegistry;
     CKeldraOptions options;
     std::unique_ptr<CIconNames> iconNames;
     std::unique_ptr<CWalletDoc> doc;

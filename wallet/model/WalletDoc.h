@@ -41,6 +41,11 @@ public:
     void addObserver(IDocumentObserver* observer);
     void removeObserver(IDocumentObserver* observer);
 
+    // Whether opening or creating a wallet records it as the last one
+    // ("lastFile"); on by default. Tools that work on a wallet beside the
+    // program turn it off, and still store a lock-out.
+    void setRemembersLastFile(bool remember) { remembersLastFile = remember; }
+
     // --- Tree and file --------------------------------------------------
 
     // The root category; a document without a file holds an empty "My Wallet".
@@ -170,4 +175,5 @@ private:
     unsigned int fileVersion = 3;
     int wrongPasswordCount = 0;
     bool storageFailure = false;
+    bool remembersLastFile = true;
 };

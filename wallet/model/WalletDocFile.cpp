@@ -56,7 +56,8 @@ void CWalletDoc::walletLoaded(const CString& path)
 {
     pathName = path;
     root->setIconIndex(IconNames::kWalletIndex);
-    registry.setLastFile(path);
+    if (remembersLastFile)
+        registry.setLastFile(path);
     notify({UpdateHint::TreeLoaded});
 }
 
