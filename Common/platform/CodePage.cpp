@@ -221,6 +221,27 @@ std::string wideToAnsi(std::u16string_view wide)
     return out;
 }
 
+std::u16string utf8ToWide(std::string_view utf8)
+{
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp;
+        const std::size_t len = decodeUtf8(utf8, i, cp);
+        appendUtf16(out, len == 0 ? U'\xFFFD' : cp);
+        i += len == 0 ? 1 : len;
+    }
+    return out;
+}
+
+std::string wideToUtf8(std::u16string_view wide)
+{
+    std::string out;
+    out.reserve(wide.size());
+    forEachCodePoint(wide, [&](char32_t cp) { appendUtf8(out, cp); });
+    return out;
+}
+
 std::string ansiFromLegacyBytes(std::string_view bytes)
 {
     if (ansiCodePage() == CP_WINDOWS_1252)

@@ -25,6 +25,11 @@ std::u16string ansiToWide(std::string_view ansi);
 // Characters that the code page cannot hold become '?'.
 std::string wideToAnsi(std::u16string_view wide);
 
+// UTF-8 and UTF-16 whatever the process code page (terminals, JSON files);
+// a malformed UTF-8 sequence gives U+FFFD for its first byte.
+std::u16string utf8ToWide(std::string_view utf8);
+std::string wideToUtf8(std::u16string_view wide);
+
 // Bytes from a file written in any code page, made valid in the process code
 // page: in UTF-8 mode every byte that is not part of a valid UTF-8 sequence is
 // taken as a Windows-1252 character; in 1252 mode the bytes are kept.

@@ -47,6 +47,14 @@ TEST(CodePage, InvalidUtf8BytesAreReadAsWindows1252)
     }
 }
 
+TEST(CodePage, Utf8ConversionIgnoresTheProcessCodePage)
+{
+    CodePageScope cp(CP_WINDOWS_1252);
+    EXPECT_EQ(utf8ToWide("\xE2\x82\xAC\xF0\x9F\x94\x91"), u"\u20AC\U0001F511");
+    EXPECT_EQ(utf8ToWide("a\xE9" "b"), u"a\uFFFDb"); // malformed: replaced, not read as 1252
+    EXPECT_EQ(wideToUtf8(u"\u20AC\U0001F511"), "\xE2\x82\xAC\xF0\x9F\x94\x91");
+}
+
 TEST(CodePage, CharactersWithoutAWindows1252ByteBecomeQuestionMarks)
 {
     CodePageScope cp(CP_WINDOWS_1252);
