@@ -10,7 +10,7 @@ shift || true
 
 cmake -S "$top" -B "$top/build-fuzz" -DKELDRA_FUZZ=ON -DBUILD_TESTING=OFF -DKELDRA_WERROR=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$top/build-fuzz" -j "$(nproc)"
+cmake --build "$top/build-fuzz" --target fuzzers -j "$(nproc)"
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
