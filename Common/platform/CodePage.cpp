@@ -140,8 +140,24 @@ char32_t foldCodePoint(char32_t cp, bool upper)
                                        : towlower_l(static_cast<wint_t>(cp), loc));
 }
 
+// ASCII is the same bytes in both code pages and folds byte by byte, which
+// spares most texts the round trip through UTF-16.
+bool isAscii(std::string_view text)
+{
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 std::string foldCase(std::string_view ansi, bool upper)
 {
+    if (isAscii(ansi)) {
+        std::string folded(ansi);
+        for (char& c : folded)
+            c = static_cast<char>(foldCodePoint(static_cast<unsigned char>(c), upper));
+        return folded;
+    }
     std::u16string folded;
     forEachCodePoint(ansiToWide(ansi), [&](char32_t cp) { appendUtf16(folded, foldCodePoint(cp, upper)); });
     return wideToAnsi(folded);
@@ -233,6 +249,16 @@ std::string ansiToUpper(std::string_view ansi) { return foldCase(ansi, true); }
 
 int ansiCompareNoCase(std::string_view a, std::string_view b)
 {
+    if (isAscii(a) && isAscii(b)) {
+        const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+        for (std::size_t i = 0; i < common; ++i) {
+            const char32_t ca = foldCodePoint(static_cast<unsigned char>(a[i]), false);
+            const char32_t cb = foldCodePoint(static_cast<unsigned char>(b[i]), false);
+            if (ca != cb)
+                return ca < cb ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
     const std::u16string wa = ansiToWide(ansiToLower(a));
     const std::u16string wb = ansiToWide(ansiToLower(b));
     // Compare by code point, so characters outside the BMP order after all others.

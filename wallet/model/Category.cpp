@@ -58,8 +58,11 @@ template <class List>
 typename List::iterator sortedPlace(List& list, const CString& name)
 {
     const auto greater = [&](const auto& child) { return child->getName().CompareNoCase(name) > 0; };
+    // A list read from the file comes in its stored, sorted order, so the
+    // place is most often the end, which one comparison confirms.
     if constexpr (std::is_same_v<List, CCategory::Cards>)
-        return std::partition_point(list.begin(), list.end(), [&](const auto& child) { return !greater(child); });
+        return list.empty() || !greater(list.back()) ? list.end()
+                                                      : std::partition_point(list.begin(), list.end(), [&](const auto& child) { return !greater(child); });
     else
         return std::find_if(list.begin(), list.end(), greater);
 }

@@ -105,6 +105,13 @@ std::uint32_t CFileInputStream::ReadBytes(unsigned char* out, std::uint32_t n)
     return n;
 }
 
+CFileInputStream::CInputStream& CFileInputStream::operator>>(unsigned int& value)
+{
+    unsigned char bytes[4];
+    value = ReadBytes(bytes, 4) == 4 ? bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned int>(bytes[3]) << 24 : 0;
+    return *this;
+}
+
 CFileInputStream::CInputStream& CFileInputStream::operator>>(bool& value)
 {
     value = ReadByte() != 0;
@@ -124,12 +131,29 @@ CFileInputStream::CInputStream& CFileInputStream::operator>>(CString& value)
     const std::uint64_t unitCount = static_cast<std::uint64_t>(length) + 1;
     if (!canRead(unitCount * 2))
         return *this;
-    std::vector<unsigned char> bytes(unitCount * 2);
-    if (ReadBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size())) != bytes.size())
+    const std::size_t byteCount = static_cast<std::size_t>(unitCount * 2);
+    if (textBytes.size() < byteCount)
+        textBytes.resize(byteCount);
+    if (ReadBytes(textBytes.data(), static_cast<std::uint32_t>(byteCount)) != byteCount)
         return *this;
-    std::u16string units;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    // Most texts are ASCII, which is the same in every code page: their
+    // units become bytes as they are.
+    std::string ascii(static_cast<std::size_t>(unitCount), '\0');
+    std::size_t i = 0, count = 0;
+    for (; i < byteCount; i += 2, ++count) {
+        const char16_t unit = static_cast<char16_t>(textBytes[i] | (textBytes[i + 1] << 8));
+        if (unit == 0 || unit >= 0x80)
+            break;
+        ascii[count] = static_cast<char>(unit);
+    }
+    ascii.resize(count);
+    if (i == byteCount || (textBytes[i] | textBytes[i + 1]) == 0) {
+        value = CString(std::move(ascii));
+        return *this;
+    }
+    std::u16string units(ascii.begin(), ascii.end());
+    for (; i < byteCount; i += 2) {
+        const char16_t unit = static_cast<char16_t>(textBytes[i] | (textBytes[i + 1] << 8));
         if (unit == 0)
             break;
         units += unit;

@@ -28,6 +28,8 @@ public:
     using ZenthoIO::CInputStream::operator>>;
     // n (unsigned 32-bit), then n + 1 UTF-16 units read up to the first zero unit.
     CInputStream& operator>>(CString& value) override;
+    // Four bytes in one read; the other integers of four bytes come here too.
+    CInputStream& operator>>(unsigned int& value) override;
     // One byte, non-zero is true.
     CInputStream& operator>>(bool& value) override;
 
@@ -60,4 +62,7 @@ private:
     std::vector<unsigned char> buffer;
     std::uint64_t bufferStart = 0;
     std::size_t bufferIndex = 0;
+    // Holds the UTF-16 bytes of the text being read; it only grows, which
+    // spares an allocation per text.
+    std::vector<unsigned char> textBytes;
 };
