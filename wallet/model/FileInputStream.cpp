@@ -9,7 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 
-CFileInputStream::CFileInputStream() : api(fileApi()) { buffer.reserve(kFileStreamBufferSize); }
+CFileInputStream::CFileInputStream() : api(fileApi()), buffer(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize)) {}
 
 CFileInputStream::~CFileInputStream() { close(); }
 
@@ -28,7 +28,7 @@ bool CFileInputStream::open(const CString& name)
     }
     handle = opened;
     fileSize = size;
-    buffer.clear();
+    bufferLength = 0;
     bufferStart = 0;
     bufferIndex = 0;
     return true;
@@ -40,7 +40,7 @@ bool CFileInputStream::close()
         return false;
     const bool closed = api.close(handle);
     handle = -1;
-    buffer.clear();
+    bufferLength = 0;
     return closed;
 }
 
@@ -72,17 +72,16 @@ bool CFileInputStream::canRead(std::uint64_t count)
 
 bool CFileInputStream::fillBuffer()
 {
-    bufferStart += buffer.size();
+    bufferStart += bufferLength;
     bufferIndex = 0;
-    buffer.resize(kFileStreamBufferSize);
-    const ssize_t count = api.read(handle, buffer.data(), buffer.size());
-    buffer.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
+    const ssize_t count = api.read(handle, buffer.get(), kFileStreamBufferSize);
+    bufferLength = count > 0 ? static_cast<std::size_t>(count) : 0;
     return count > 0;
 }
 
 unsigned char CFileInputStream::ReadByte()
 {
-    if (!isOpen() || (bufferIndex == buffer.size() && !fillBuffer())) {
+    if (!isOpen() || (bufferIndex == bufferLength && !fillBuffer())) {
         setError(1);
         return 0;
     }
@@ -93,12 +92,12 @@ std::uint32_t CFileInputStream::ReadBytes(unsigned char* out, std::uint32_t n)
 {
     std::uint32_t done = 0;
     while (done < n) {
-        if (!isOpen() || (bufferIndex == buffer.size() && !fillBuffer())) {
+        if (!isOpen() || (bufferIndex == bufferLength && !fillBuffer())) {
             setError(1);
             return 0xFFFFFFFFu;
         }
-        const std::size_t take = std::min<std::size_t>(n - done, buffer.size() - bufferIndex);
-        std::memcpy(out + done, buffer.data() + bufferIndex, take);
+        const std::size_t take = std::min<std::size_t>(n - done, bufferLength - bufferIndex);
+        std::memcpy(out + done, buffer.get() + bufferIndex, take);
         bufferIndex += take;
         done += static_cast<std::uint32_t>(take);
     }
@@ -181,13 +180,13 @@ bool CFileInputStream::setCurrentPosition(std::uint32_t target)
 {
     if (!isOpen())
         return false;
-    if (target >= bufferStart && target <= bufferStart + buffer.size()) {
+    if (target >= bufferStart && target <= bufferStart + bufferLength) {
         bufferIndex = static_cast<std::size_t>(target - bufferStart);
         return true;
     }
     if (api.seek(handle, static_cast<off_t>(target), SEEK_SET) < 0)
         return false;
-    buffer.clear();
+    bufferLength = 0;
     bufferStart = target;
     bufferIndex = 0;
     return true;

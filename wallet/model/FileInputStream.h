@@ -9,6 +9,7 @@
 #include "zenthoLib/Base/InputStream.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CFileInputStream : public ZenthoIO::CInputStream {
@@ -59,7 +60,8 @@ private:
     std::uint64_t fileSize = 0;
     // The buffer holds the file's bytes from bufferStart; the file's own
     // offset is at its end.
-    std::vector<unsigned char> buffer;
+    std::unique_ptr<unsigned char[]> buffer;
+    std::size_t bufferLength = 0;
     std::uint64_t bufferStart = 0;
     std::size_t bufferIndex = 0;
     // Holds the UTF-16 bytes of the text being read; it only grows, which
