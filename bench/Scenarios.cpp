@@ -92,7 +92,7 @@ bool benchSearchAndExport(const BenchSettings& settings, const std::string& wall
     if (!bench.open(wallet) || !search())
         return fail("searching " + wallet, bench.ui.lastMessage);
     const int hits = bench.doc.getSearchResult()->getCount();
-    const std::string grep = "grep -ci " + shellQuoted(word.str()) + " " + shellQuoted(exported) + " > /dev/null";
+    const std::string grep = "grep -ci " + shellQuoted(word.str()) + " " + shellQuoted(exported) + " > " + shellQuoted(exported + ".count");
     const std::string cp = "cp " + shellQuoted(exported) + " " + shellQuoted(copy);
     Samples exportTimes, copyTimes, searchTimes, grepTimes;
     for (int run = 0; run < settings.runs; ++run) {
