@@ -14,6 +14,7 @@ packages=(
     nlohmann-json3-dev
     clang
     libclang-rt-dev
+    sqlite3
 )
 
 missing=()

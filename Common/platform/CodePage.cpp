@@ -140,8 +140,26 @@ char32_t foldCodePoint(char32_t cp, bool upper)
                                        : towlower_l(static_cast<wint_t>(cp), loc));
 }
 
+// ASCII is the same bytes in both code pages and folds byte by byte, which
+// spares most texts the round trip through UTF-16.
+bool isAscii(std::string_view text)
+{
+    unsigned char seen = 0;
+    for (const char c : text)
+        seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+}
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
 std::string foldCase(std::string_view ansi, bool upper)
 {
+    if (isAscii(ansi)) {
+        std::string folded(ansi);
+        for (char& c : folded)
+            c = static_cast<char>(foldCodePoint(static_cast<unsigned char>(c), upper));
+        return folded;
+    }
     std::u16string folded;
     forEachCodePoint(ansiToWide(ansi), [&](char32_t cp) { appendUtf16(folded, foldCodePoint(cp, upper)); });
     return wideToAnsi(folded);
@@ -252,8 +270,36 @@ std::string ansiFromLegacyBytes(std::string_view bytes)
 std::string ansiToLower(std::string_view ansi) { return foldCase(ansi, false); }
 std::string ansiToUpper(std::string_view ansi) { return foldCase(ansi, true); }
 
+bool ansiLowerContains(std::string_view text, std::string_view lowered)
+{
+    if (!isAscii(text))
+        return ansiToLower(text).find(lowered) != std::string::npos;
+    if (lowered.empty())
+        return true;
+    for (std::size_t start = 0; start + lowered.size() <= text.size(); ++start) {
+        if (asciiLower(text[start]) != lowered[0])
+            continue;
+        std::size_t k = 1;
+        while (k < lowered.size() && asciiLower(text[start + k]) == lowered[k])
+            ++k;
+        if (k == lowered.size())
+            return true;
+    }
+    return false;
+}
+
 int ansiCompareNoCase(std::string_view a, std::string_view b)
 {
+    if (isAscii(a) && isAscii(b)) {
+        const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+        for (std::size_t i = 0; i < common; ++i) {
+            const unsigned char ca = static_cast<unsigned char>(asciiLower(a[i]));
+            const unsigned char cb = static_cast<unsigned char>(asciiLower(b[i]));
+            if (ca != cb)
+                return ca < cb ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
     const std::u16string wa = ansiToWide(ansiToLower(a));
     const std::u16string wb = ansiToWide(ansiToLower(b));
     // Compare by code point, so characters outside the BMP order after all others.

@@ -38,6 +38,8 @@ std::string ansiFromLegacyBytes(std::string_view bytes);
 // Lower-case folding by Unicode lower case, in either code page.
 std::string ansiToLower(std::string_view ansi);
 std::string ansiToUpper(std::string_view ansi);
+// Whether `text`, folded to lower case, contains `lowered` (already in lower case).
+bool ansiLowerContains(std::string_view text, std::string_view lowered);
 // Compares after folding both texts to lower case: <0, 0 or >0.
 int ansiCompareNoCase(std::string_view a, std::string_view b);
 

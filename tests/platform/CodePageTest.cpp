@@ -82,6 +82,25 @@ TEST(CodePage, NoCaseOrderFoldsToLowerCase)
     EXPECT_LT(ansiCompareNoCase("apple", "Banana"), 0);
     EXPECT_GT(ansiCompareNoCase("b", "A"), 0);
     EXPECT_LT(ansiCompareNoCase("ab", "ABC"), 0);
+    // ASCII against text beyond it orders by code point as well.
+    EXPECT_LT(ansiCompareNoCase("Zebra", "\xC3\x84pfel"), 0);
+    EXPECT_EQ(ansiCompareNoCase("", ""), 0);
+}
+
+TEST(CodePage, LowerContainsFoldsTheTextOnly)
+{
+    CodePageScope cp(CP_UTF8);
+    const struct {
+        const char* text;
+        const char* lowered;
+        bool found;
+    } cases[] = {
+        {"Harbour Bank", "harbour", true},  {"HARBOUR", "bour", true},         {"harbou", "harbour", false},
+        {"Harbour", "Harbour", false},      {"anything", "", true},            {"", "a", false},
+        {"Gr\xC3\x9c\xC3\x9f", "\xC3\xBC", true}, {"Strasse", "\xC3\x9f", false}, {"aab", "ab", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ansiLowerContains(c.text, c.lowered), c.found) << c.text << " / " << c.lowered;
 }
 
 TEST(CodePage, CutsNeverSplitACharacter)

@@ -9,8 +9,7 @@ namespace {
 
 bool occursIn(const CString& field, const CString& text, bool caseSensitive)
 {
-    const std::string haystack = caseSensitive ? field.str() : ansiToLower(field.view());
-    return haystack.find(text.view()) != std::string::npos;
+    return caseSensitive ? field.str().find(text.view()) != std::string::npos : ansiLowerContains(field.view(), text.view());
 }
 
 } // namespace
@@ -113,7 +112,12 @@ bool CFieldCard::matches(const CString& text, bool includeHidden, bool caseSensi
         if (hiddenPass && !includeHidden)
             break;
         for (const SearchField& searched : kind->searched) {
-            if (searched.hidden == hiddenPass && occursIn(fieldText(searched.field), text, caseSensitive))
+            if (searched.hidden != hiddenPass)
+                continue;
+            // A text field is searched in place, the others as the text they show.
+            const bool found = fieldType(searched.field) == FieldType::Text ? occursIn(this->text(searched.field), text, caseSensitive)
+                                                                             : occursIn(fieldText(searched.field), text, caseSensitive);
+            if (found)
                 return true;
         }
     }

@@ -3,13 +3,13 @@
 #include "CardSealer.h"
 #include "NodeFactory.h"
 #include "NodeTreeState.h"
+#include "OffsetSet.h"
 #include "SearchResult.h"
 #include "StreamValues.h"
 #include "images/IconNames.h"
 
 #include <algorithm>
 #include <type_traits>
-#include <unordered_set>
 
 namespace {
 
@@ -27,9 +27,9 @@ std::vector<std::uint32_t>& recordsBeingLoaded()
 // each record once; a record reached again (a category that contains itself,
 // or lists shared between categories) would make reading loop or grow
 // without bound, so it fails the read.
-std::unordered_set<std::uint32_t>& recordsReached()
+COffsetSet& recordsReached()
 {
-    static std::unordered_set<std::uint32_t> records;
+    static COffsetSet records;
     return records;
 }
 
@@ -37,8 +37,10 @@ class LoadingRecord {
 public:
     explicit LoadingRecord(std::uint32_t offset)
     {
-        if (recordsBeingLoaded().empty())
-            recordsReached() = {offset};
+        if (recordsBeingLoaded().empty()) {
+            recordsReached().clear();
+            recordsReached().insert(offset);
+        }
         recordsBeingLoaded().push_back(offset);
     }
     ~LoadingRecord() { recordsBeingLoaded().pop_back(); }
@@ -47,7 +49,7 @@ public:
 };
 
 // False when the offset was reached before in this read.
-bool reachFirstTime(std::uint32_t offset) { return recordsReached().insert(offset).second; }
+bool reachFirstTime(std::uint32_t offset) { return recordsReached().insert(offset); }
 
 // Where a child named `name` goes: after every child whose name is not greater.
 // After the last child whose name is not greater. Cards are always in
@@ -58,8 +60,11 @@ template <class List>
 typename List::iterator sortedPlace(List& list, const CString& name)
 {
     const auto greater = [&](const auto& child) { return child->getName().CompareNoCase(name) > 0; };
+    // A list read from the file comes in its stored, sorted order, so the
+    // place is most often the end, which one comparison confirms.
     if constexpr (std::is_same_v<List, CCategory::Cards>)
-        return std::partition_point(list.begin(), list.end(), [&](const auto& child) { return !greater(child); });
+        return list.empty() || !greater(list.back()) ? list.end()
+                                                      : std::partition_point(list.begin(), list.end(), [&](const auto& child) { return !greater(child); });
     else
         return std::find_if(list.begin(), list.end(), greater);
 }

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 
-CFileInputStream::CFileInputStream() : api(fileApi()) { buffer.reserve(kFileStreamBufferSize); }
+CFileInputStream::CFileInputStream() : api(fileApi()), buffer(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize)) {}
 
 CFileInputStream::~CFileInputStream() { close(); }
 
@@ -28,7 +28,7 @@ bool CFileInputStream::open(const CString& name)
     }
     handle = opened;
     fileSize = size;
-    buffer.clear();
+    bufferLength = 0;
     bufferStart = 0;
     bufferIndex = 0;
     return true;
@@ -40,7 +40,7 @@ bool CFileInputStream::close()
         return false;
     const bool closed = api.close(handle);
     handle = -1;
-    buffer.clear();
+    bufferLength = 0;
     return closed;
 }
 
@@ -72,17 +72,16 @@ bool CFileInputStream::canRead(std::uint64_t count)
 
 bool CFileInputStream::fillBuffer()
 {
-    bufferStart += buffer.size();
+    bufferStart += bufferLength;
     bufferIndex = 0;
-    buffer.resize(kFileStreamBufferSize);
-    const ssize_t count = api.read(handle, buffer.data(), buffer.size());
-    buffer.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
+    const ssize_t count = api.read(handle, buffer.get(), kFileStreamBufferSize);
+    bufferLength = count > 0 ? static_cast<std::size_t>(count) : 0;
     return count > 0;
 }
 
 unsigned char CFileInputStream::ReadByte()
 {
-    if (!isOpen() || (bufferIndex == buffer.size() && !fillBuffer())) {
+    if (!isOpen() || (bufferIndex == bufferLength && !fillBuffer())) {
         setError(1);
         return 0;
     }
@@ -93,16 +92,23 @@ std::uint32_t CFileInputStream::ReadBytes(unsigned char* out, std::uint32_t n)
 {
     std::uint32_t done = 0;
     while (done < n) {
-        if (!isOpen() || (bufferIndex == buffer.size() && !fillBuffer())) {
+        if (!isOpen() || (bufferIndex == bufferLength && !fillBuffer())) {
             setError(1);
             return 0xFFFFFFFFu;
         }
-        const std::size_t take = std::min<std::size_t>(n - done, buffer.size() - bufferIndex);
-        std::memcpy(out + done, buffer.data() + bufferIndex, take);
+        const std::size_t take = std::min<std::size_t>(n - done, bufferLength - bufferIndex);
+        std::memcpy(out + done, buffer.get() + bufferIndex, take);
         bufferIndex += take;
         done += static_cast<std::uint32_t>(take);
     }
     return n;
+}
+
+CFileInputStream::CInputStream& CFileInputStream::operator>>(unsigned int& value)
+{
+    unsigned char bytes[4];
+    value = ReadBytes(bytes, 4) == 4 ? bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned int>(bytes[3]) << 24 : 0;
+    return *this;
 }
 
 CFileInputStream::CInputStream& CFileInputStream::operator>>(bool& value)
@@ -124,12 +130,29 @@ CFileInputStream::CInputStream& CFileInputStream::operator>>(CString& value)
     const std::uint64_t unitCount = static_cast<std::uint64_t>(length) + 1;
     if (!canRead(unitCount * 2))
         return *this;
-    std::vector<unsigned char> bytes(unitCount * 2);
-    if (ReadBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size())) != bytes.size())
+    const std::size_t byteCount = static_cast<std::size_t>(unitCount * 2);
+    if (textBytes.size() < byteCount)
+        textBytes.resize(byteCount);
+    if (ReadBytes(textBytes.data(), static_cast<std::uint32_t>(byteCount)) != byteCount)
         return *this;
-    std::u16string units;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    // Most texts are ASCII, which is the same in every code page: their
+    // units become bytes as they are.
+    std::string ascii(static_cast<std::size_t>(unitCount), '\0');
+    std::size_t i = 0, count = 0;
+    for (; i < byteCount; i += 2, ++count) {
+        const char16_t unit = static_cast<char16_t>(textBytes[i] | (textBytes[i + 1] << 8));
+        if (unit == 0 || unit >= 0x80)
+            break;
+        ascii[count] = static_cast<char>(unit);
+    }
+    ascii.resize(count);
+    if (i == byteCount || (textBytes[i] | textBytes[i + 1]) == 0) {
+        value = CString(std::move(ascii));
+        return *this;
+    }
+    std::u16string units(ascii.begin(), ascii.end());
+    for (; i < byteCount; i += 2) {
+        const char16_t unit = static_cast<char16_t>(textBytes[i] | (textBytes[i + 1] << 8));
         if (unit == 0)
             break;
         units += unit;
@@ -157,13 +180,13 @@ bool CFileInputStream::setCurrentPosition(std::uint32_t target)
 {
     if (!isOpen())
         return false;
-    if (target >= bufferStart && target <= bufferStart + buffer.size()) {
+    if (target >= bufferStart && target <= bufferStart + bufferLength) {
         bufferIndex = static_cast<std::size_t>(target - bufferStart);
         return true;
     }
     if (api.seek(handle, static_cast<off_t>(target), SEEK_SET) < 0)
         return false;
-    buffer.clear();
+    bufferLength = 0;
     bufferStart = target;
     bufferIndex = 0;
     return true;

@@ -9,6 +9,7 @@
 #include "zenthoLib/Base/InputStream.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CFileInputStream : public ZenthoIO::CInputStream {
@@ -28,6 +29,8 @@ public:
     using ZenthoIO::CInputStream::operator>>;
     // n (unsigned 32-bit), then n + 1 UTF-16 units read up to the first zero unit.
     CInputStream& operator>>(CString& value) override;
+    // Four bytes in one read; the other integers of four bytes come here too.
+    CInputStream& operator>>(unsigned int& value) override;
     // One byte, non-zero is true.
     CInputStream& operator>>(bool& value) override;
 
@@ -57,7 +60,11 @@ private:
     std::uint64_t fileSize = 0;
     // The buffer holds the file's bytes from bufferStart; the file's own
     // offset is at its end.
-    std::vector<unsigned char> buffer;
+    std::unique_ptr<unsigned char[]> buffer;
+    std::size_t bufferLength = 0;
     std::uint64_t bufferStart = 0;
     std::size_t bufferIndex = 0;
+    // Holds the UTF-16 bytes of the text being read; it only grows, which
+    // spares an allocation per text.
+    std::vector<unsigned char> textBytes;
 };

@@ -187,6 +187,20 @@ bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
 
 void CFileOutputStream::WriteByte(unsigned char value) { writeRaw(&value, 1); }
 
+COutputStream& CFileOutputStream::operator<<(unsigned int value)
+{
+    const unsigned char bytes[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+                                    static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+    writeRaw(bytes, 4);
+    return *this;
+}
+
+bool CFileOutputStream::operator<<(CSizedArray& array)
+{
+    *this << static_cast<unsigned int>(array.getSize());
+    return error == 0 && (array.getSize() == 0 || writeRaw(array.getData(), array.getSize())) && error == 0;
+}
+
 COutputStream& CFileOutputStream::operator<<(bool value)
 {
     WriteByte(value ? 1 : 0);
@@ -204,16 +218,25 @@ void CFileOutputStream::writeText(std::string_view ansi)
     if (length == 0)
         return;
     // One byte of the code page never gives more than one UTF-16 unit, so the
-    // units with their terminator always fit in n + 1.
-    std::u16string units = ansiToWide(ansi);
-    units.resize(static_cast<std::size_t>(length) + 1, u'\0');
-    std::vector<unsigned char> bytes;
-    bytes.reserve(units.size() * 2);
-    for (char16_t unit : units) {
-        bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
-        bytes.push_back(static_cast<unsigned char>(unit >> 8));
+    // units with their terminator always fit in n + 1. ASCII, the same in
+    // every code page, becomes its units directly.
+    textBytes.clear();
+    for (const char c : ansi) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            textBytes.clear();
+            break;
+        }
+        textBytes.push_back(static_cast<unsigned char>(c));
+        textBytes.push_back(0);
     }
-    writeRaw(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    if (textBytes.empty()) {
+        for (const char16_t unit : ansiToWide(ansi)) {
+            textBytes.push_back(static_cast<unsigned char>(unit & 0xFF));
+            textBytes.push_back(static_cast<unsigned char>(unit >> 8));
+        }
+    }
+    textBytes.resize((static_cast<std::size_t>(length) + 1) * 2, 0);
+    writeRaw(textBytes.data(), static_cast<std::uint32_t>(textBytes.size()));
 }
 
 COutputStream& CFileOutputStream::operator<<(const CString& value)

@@ -52,6 +52,10 @@ public:
     COutputStream& operator<<(const WCHAR* value) override;
     // One byte, 0 or 1.
     COutputStream& operator<<(bool value) override;
+    // Four bytes in one write; the other integers of four bytes come here too.
+    COutputStream& operator<<(unsigned int value) override;
+    // The size, then the bytes in one write.
+    bool operator<<(CSizedArray& array) override;
 
     // The current position.
     std::uint32_t getDataSize() override;
@@ -80,4 +84,6 @@ private:
     // offset is pendingStart.
     std::vector<unsigned char> pending;
     std::uint64_t pendingStart = 0;
+    // The UTF-16 bytes of the text being written, kept to spare an allocation per text.
+    std::vector<unsigned char> textBytes;
 };
