@@ -132,6 +132,53 @@ TEST(FileStream, ValuesReadBackAndTextStopsAtTheFirstZeroUnit)
     EXPECT_EQ(in.getError(), 1) << "reading past the end";
 }
 
+// Texts of every short length, ASCII and not, some lying across the ends of
+// the read and write buffers, come back as they were written; a zero unit
+// anywhere ends a text.
+TEST(FileStream, TextsReadBackWhereverTheyLie)
+{
+    CodePageScope scope(CP_UTF8);
+    TempDir dir;
+    const std::string path = dir.file("texts.wal");
+    std::vector<CString> texts;
+    for (int i = 0; texts.size() < 30000; ++i) {
+        std::string text(static_cast<std::size_t>(i % 13), static_cast<char>('a' + i % 26));
+        if (i % 5 == 0 && !text.empty())
+            text.insert(static_cast<std::size_t>(i % 7) % text.size(), "\xC3\xA9");
+        texts.emplace_back(std::move(text));
+    }
+    {
+        CFileOutputStream out;
+        ASSERT_TRUE(out.open(path.c_str(), true));
+        for (const CString& text : texts)
+            out << text;
+        ASSERT_TRUE(out.close());
+    }
+    {
+        CFileInputStream in;
+        ASSERT_TRUE(in.open(path.c_str()));
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            CString back;
+            in >> back;
+            ASSERT_EQ(back, texts[i]) << i;
+        }
+        EXPECT_EQ(in.getError(), 0);
+    }
+
+    const Bytes zeroInside = {7, 0, 0, 0, 'a', 0, 'b', 0, 'c', 0, 0, 0, 'e', 0, 'f', 0, 'g', 0, 0, 0};
+    const Bytes zeroFirst = {5, 0, 0, 0, 0, 0, 'b', 0, 'c', 0, 'd', 0, 'e', 0, 0, 0};
+    const Bytes noTerminator = {4, 0, 0, 0, 'a', 0, 'b', 0, 'c', 0, 'd', 0, 'e', 0};
+    for (const auto& [bytes, expected] : {std::pair{zeroInside, "abc"}, std::pair{zeroFirst, ""}, std::pair{noTerminator, "abcde"}}) {
+        putFile(path, bytes);
+        CFileInputStream stored;
+        ASSERT_TRUE(stored.open(path.c_str()));
+        CString text = "untouched";
+        stored >> text;
+        EXPECT_EQ(text, expected);
+        EXPECT_EQ(stored.getError(), 0);
+    }
+}
+
 TEST(FileStream, DamagedLengthsFailWithoutAllocating)
 {
     TempDir dir;

@@ -6,8 +6,62 @@
 #include "zenthoLib/Base/SizedArray.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <fcntl.h>
+
+namespace {
+
+char16_t unitAt(const unsigned char* units, std::size_t index)
+{
+    return static_cast<char16_t>(units[2 * index] | units[2 * index + 1] << 8);
+}
+
+// Narrows `count` units into `out` while each is ASCII and not zero; false
+// at the first that is not. Four units at a time where the machine's byte
+// order lets a word hold them as they are.
+bool narrowAscii(const unsigned char* units, std::size_t count, char* out)
+{
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kNotAscii = 0xFF80FF80FF80FF80u;
+        // Added to units below 0x80, it sets their bit 7 exactly when they are not zero.
+        constexpr std::uint64_t kZeroTest = 0x007F007F007F007Fu;
+        constexpr std::uint64_t kBit7 = 0x0080008000800080u;
+        for (; i + 4 <= count; i += 4) {
+            std::uint64_t word;
+            std::memcpy(&word, units + 2 * i, sizeof word);
+            if ((word & kNotAscii) != 0 || ((word + kZeroTest) & kBit7) != kBit7)
+                return false;
+            const auto bytes = static_cast<std::uint32_t>((word & 0xFF) | (word >> 8 & 0xFF00) | (word >> 16 & 0xFF0000) | (word >> 24 & 0xFF000000));
+            std::memcpy(out + i, &bytes, sizeof bytes);
+        }
+    }
+    for (; i < count; ++i) {
+        const char16_t unit = unitAt(units, i);
+        if (unit == 0 || unit >= 0x80)
+            return false;
+        out[i] = static_cast<char>(unit);
+    }
+    return true;
+}
+
+// The text stored as `length` units and a zero unit, in the process code
+// page; a zero unit before the end ends it early. Most texts are ASCII, which
+// is the same in every code page: their units become the text's bytes as
+// they are.
+CString decodeText(const unsigned char* units, std::size_t length)
+{
+    std::string ascii(length, '\0');
+    if (narrowAscii(units, length, ascii.data()) && unitAt(units, length) == 0)
+        return CString(std::move(ascii));
+    std::u16string wide;
+    for (std::size_t i = 0; i <= length && unitAt(units, i) != 0; ++i)
+        wide += unitAt(units, i);
+    return CString(wideToAnsi(wide));
+}
+
+} // namespace
 
 CFileInputStream::CFileInputStream() : api(fileApi()), buffer(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize)) {}
 
@@ -104,10 +158,22 @@ std::uint32_t CFileInputStream::ReadBytes(unsigned char* out, std::uint32_t n)
     return n;
 }
 
+const unsigned char* CFileInputStream::nextBytes(std::size_t count)
+{
+    if (isOpen() && bufferLength - bufferIndex >= count) {
+        const unsigned char* bytes = buffer.get() + bufferIndex;
+        bufferIndex += count;
+        return bytes;
+    }
+    if (straddling.size() < count)
+        straddling.resize(count);
+    return ReadBytes(straddling.data(), static_cast<std::uint32_t>(count)) == count ? straddling.data() : nullptr;
+}
+
 CFileInputStream::CInputStream& CFileInputStream::operator>>(unsigned int& value)
 {
-    unsigned char bytes[4];
-    value = ReadBytes(bytes, 4) == 4 ? bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned int>(bytes[3]) << 24 : 0;
+    const unsigned char* bytes = nextBytes(4);
+    value = bytes ? bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<unsigned int>(bytes[3]) << 24 : 0;
     return *this;
 }
 
@@ -130,34 +196,8 @@ CFileInputStream::CInputStream& CFileInputStream::operator>>(CString& value)
     const std::uint64_t unitCount = static_cast<std::uint64_t>(length) + 1;
     if (!canRead(unitCount * 2))
         return *this;
-    const std::size_t byteCount = static_cast<std::size_t>(unitCount * 2);
-    if (textBytes.size() < byteCount)
-        textBytes.resize(byteCount);
-    if (ReadBytes(textBytes.data(), static_cast<std::uint32_t>(byteCount)) != byteCount)
-        return *this;
-    // Most texts are ASCII, which is the same in every code page: their
-    // units become bytes as they are.
-    std::string ascii(static_cast<std::size_t>(unitCount), '\0');
-    std::size_t i = 0, count = 0;
-    for (; i < byteCount; i += 2, ++count) {
-        const char16_t unit = static_cast<char16_t>(textBytes[i] | (textBytes[i + 1] << 8));
-        if (unit == 0 || unit >= 0x80)
-            break;
-        ascii[count] = static_cast<char>(unit);
-    }
-    ascii.resize(count);
-    if (i == byteCount || (textBytes[i] | textBytes[i + 1]) == 0) {
-        value = CString(std::move(ascii));
-        return *this;
-    }
-    std::u16string units(ascii.begin(), ascii.end());
-    for (; i < byteCount; i += 2) {
-        const char16_t unit = static_cast<char16_t>(textBytes[i] | (textBytes[i + 1] << 8));
-        if (unit == 0)
-            break;
-        units += unit;
-    }
-    value = CString(wideToAnsi(units));
+    if (const unsigned char* units = nextBytes(static_cast<std::size_t>(unitCount * 2)))
+        value = decodeText(units, length);
     return *this;
 }
 

@@ -53,6 +53,9 @@ private:
     bool fillBuffer();
     // False (with error 1) unless `count` more bytes can be read.
     bool canRead(std::uint64_t count);
+    // The next `count` bytes, in place when the buffer holds them all, else
+    // gathered into `straddling`; null (with error 1) when they cannot be read.
+    const unsigned char* nextBytes(std::size_t count);
 
     IFileApi& api;
     CString fileName;
@@ -64,7 +67,7 @@ private:
     std::size_t bufferLength = 0;
     std::uint64_t bufferStart = 0;
     std::size_t bufferIndex = 0;
-    // Holds the UTF-16 bytes of the text being read; it only grows, which
-    // spares an allocation per text.
-    std::vector<unsigned char> textBytes;
+    // Holds a value that lies across the buffer's end; it only grows, which
+    // spares an allocation per value.
+    std::vector<unsigned char> straddling;
 };

@@ -5,7 +5,56 @@
 #include "platform/NativePath.h"
 #include "zenthoLib/Base/SizedArray.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
 #include <fcntl.h>
+
+namespace {
+
+// Widens the text into `units` (zero-filled) while it is ASCII; false at the
+// first byte that is not. Four bytes at a time where the machine's byte order
+// lets a word hold their units as they are.
+bool widenAscii(std::string_view ansi, unsigned char* units)
+{
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 4 <= ansi.size(); i += 4) {
+            std::uint32_t bytes;
+            std::memcpy(&bytes, ansi.data() + i, sizeof bytes);
+            if ((bytes & 0x80808080u) != 0)
+                return false;
+            const std::uint64_t wide = bytes;
+            const std::uint64_t word = (wide & 0xFF) | (wide & 0xFF00) << 8 | (wide & 0xFF0000) << 16 | (wide & 0xFF000000) << 24;
+            std::memcpy(units + 2 * i, &word, sizeof word);
+        }
+    }
+    for (; i < ansi.size(); ++i) {
+        if (static_cast<unsigned char>(ansi[i]) >= 0x80)
+            return false;
+        units[2 * i] = static_cast<unsigned char>(ansi[i]);
+    }
+    return true;
+}
+
+// Writes the text's little-endian UTF-16 units over `units`, which is
+// zero-filled with room for one unit more than the text has bytes: the
+// terminator and the padding stay zero. One byte of the code page never gives
+// more than one unit. ASCII, the same in every code page, becomes its units
+// directly.
+void encodeUnits(std::string_view ansi, unsigned char* units)
+{
+    if (widenAscii(ansi, units))
+        return;
+    const std::u16string wide = ansiToWide(ansi);
+    const std::size_t count = std::min(wide.size(), ansi.size() + 1);
+    for (std::size_t i = 0; i < count; ++i) {
+        units[2 * i] = static_cast<unsigned char>(wide[i] & 0xFF);
+        units[2 * i + 1] = static_cast<unsigned char>(wide[i] >> 8);
+    }
+}
+
+} // namespace
 
 CFileOutputStream::CFileOutputStream() : api(fileApi()) { pending.reserve(kFileStreamBufferSize); }
 
@@ -166,14 +215,21 @@ std::uint32_t CFileOutputStream::getDataSize()
     return getCurrentStreamPosition(current) ? current : 0;
 }
 
-bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
+bool CFileOutputStream::canWrite(std::uint64_t count)
 {
     if (!writable())
         return false;
-    if (position() + n > kMaxFileOffset) {
+    if (position() + count > kMaxFileOffset) {
         setError(1);
         return false;
     }
+    return true;
+}
+
+bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
+{
+    if (!canWrite(n))
+        return false;
     for (std::uint32_t done = 0; done < n;) {
         if (pending.size() == kFileStreamBufferSize && !writeOut())
             return false;
@@ -215,28 +271,18 @@ void CFileOutputStream::writeText(std::string_view ansi)
     }
     const auto length = static_cast<std::uint32_t>(ansi.size());
     *this << static_cast<unsigned int>(length);
-    if (length == 0)
+    if (length == 0 || !canWrite((static_cast<std::uint64_t>(length) + 1) * 2))
         return;
-    // One byte of the code page never gives more than one UTF-16 unit, so the
-    // units with their terminator always fit in n + 1. ASCII, the same in
-    // every code page, becomes its units directly.
-    textBytes.clear();
-    for (const char c : ansi) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            textBytes.clear();
-            break;
-        }
-        textBytes.push_back(static_cast<unsigned char>(c));
-        textBytes.push_back(0);
+    const std::size_t byteCount = (static_cast<std::size_t>(length) + 1) * 2;
+    if (kFileStreamBufferSize - pending.size() >= byteCount) {
+        const std::size_t start = pending.size();
+        pending.resize(start + byteCount);
+        encodeUnits(ansi, pending.data() + start);
+        return;
     }
-    if (textBytes.empty()) {
-        for (const char16_t unit : ansiToWide(ansi)) {
-            textBytes.push_back(static_cast<unsigned char>(unit & 0xFF));
-            textBytes.push_back(static_cast<unsigned char>(unit >> 8));
-        }
-    }
-    textBytes.resize((static_cast<std::size_t>(length) + 1) * 2, 0);
-    writeRaw(textBytes.data(), static_cast<std::uint32_t>(textBytes.size()));
+    textBytes.assign(byteCount, 0);
+    encodeUnits(ansi, textBytes.data());
+    writeRaw(textBytes.data(), static_cast<std::uint32_t>(byteCount));
 }
 
 COutputStream& CFileOutputStream::operator<<(const CString& value)

@@ -72,6 +72,8 @@ private:
     std::uint64_t position() const { return pendingStart + pending.size(); }
     // True when the stream may write; otherwise sets error 1.
     bool writable();
+    // True when `count` more bytes may be written; otherwise sets error 1.
+    bool canWrite(std::uint64_t count);
     bool writeOut();
     bool moveTo(std::uint64_t target);
     void writeText(std::string_view ansi);
@@ -84,6 +86,7 @@ private:
     // offset is pendingStart.
     std::vector<unsigned char> pending;
     std::uint64_t pendingStart = 0;
-    // The UTF-16 bytes of the text being written, kept to spare an allocation per text.
+    // The UTF-16 bytes of a text longer than the room left in `pending`, kept
+    // to spare an allocation per such text.
     std::vector<unsigned char> textBytes;
 };
