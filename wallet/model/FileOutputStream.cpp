@@ -56,7 +56,7 @@ void encodeUnits(std::string_view ansi, unsigned char* units)
 
 } // namespace
 
-CFileOutputStream::CFileOutputStream() : api(fileApi()) { pending.reserve(kFileStreamBufferSize); }
+CFileOutputStream::CFileOutputStream() : api(fileApi()), pending(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize)) {}
 
 CFileOutputStream::~CFileOutputStream()
 {
@@ -70,7 +70,7 @@ bool CFileOutputStream::open(const CString& name, bool truncate)
         close();
     fileName = name;
     error = 0;
-    pending.clear();
+    pendingLength = 0;
     pendingStart = 0;
     // Never O_TRUNC: the file is emptied only once its lock is held, so a
     // refused second open leaves it as it was.
@@ -92,7 +92,7 @@ bool CFileOutputStream::close()
     const bool flushed = flush();
     const bool closed = api.close(handle);
     handle = -1;
-    pending.clear();
+    pendingLength = 0;
     return flushed && closed;
 }
 
@@ -107,17 +107,17 @@ bool CFileOutputStream::writable()
 bool CFileOutputStream::writeOut()
 {
     std::size_t done = 0;
-    while (done < pending.size()) {
-        const ssize_t count = api.write(handle, pending.data() + done, pending.size() - done);
+    while (done < pendingLength) {
+        const ssize_t count = api.write(handle, pending.get() + done, pendingLength - done);
         if (count <= 0) {
-            pending.clear();
+            pendingLength = 0;
             setError(1);
             return false;
         }
         done += static_cast<std::size_t>(count);
     }
-    pendingStart += pending.size();
-    pending.clear();
+    pendingStart += pendingLength;
+    pendingLength = 0;
     return true;
 }
 
@@ -231,11 +231,11 @@ bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
     if (!canWrite(n))
         return false;
     for (std::uint32_t done = 0; done < n;) {
-        if (pending.size() == kFileStreamBufferSize && !writeOut())
+        if (pendingLength == kFileStreamBufferSize && !writeOut())
             return false;
-        const std::size_t room = kFileStreamBufferSize - pending.size();
-        const std::size_t take = std::min<std::size_t>(room, n - done);
-        pending.insert(pending.end(), data + done, data + done + take);
+        const std::size_t take = std::min<std::size_t>(kFileStreamBufferSize - pendingLength, n - done);
+        std::memcpy(pending.get() + pendingLength, data + done, take);
+        pendingLength += take;
         done += static_cast<std::uint32_t>(take);
     }
     return true;
@@ -274,10 +274,11 @@ void CFileOutputStream::writeText(std::string_view ansi)
     if (length == 0 || !canWrite((static_cast<std::uint64_t>(length) + 1) * 2))
         return;
     const std::size_t byteCount = (static_cast<std::size_t>(length) + 1) * 2;
-    if (kFileStreamBufferSize - pending.size() >= byteCount) {
-        const std::size_t start = pending.size();
-        pending.resize(start + byteCount);
-        encodeUnits(ansi, pending.data() + start);
+    if (kFileStreamBufferSize - pendingLength >= byteCount) {
+        unsigned char* units = pending.get() + pendingLength;
+        std::memset(units, 0, byteCount);
+        encodeUnits(ansi, units);
+        pendingLength += byteCount;
         return;
     }
     textBytes.assign(byteCount, 0);

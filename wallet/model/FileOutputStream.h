@@ -12,6 +12,7 @@
 #include "zenthoLib/Base/OutputStream.h"
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -69,7 +70,7 @@ public:
     const CString& getFileName() const { return fileName; }
 
 private:
-    std::uint64_t position() const { return pendingStart + pending.size(); }
+    std::uint64_t position() const { return pendingStart + pendingLength; }
     // True when the stream may write; otherwise sets error 1.
     bool writable();
     // True when `count` more bytes may be written; otherwise sets error 1.
@@ -82,9 +83,10 @@ private:
     IFileApi& api;
     CString fileName;
     int handle = -1;
-    // Bytes not yet written, which belong at pendingStart; the file's own
-    // offset is pendingStart.
-    std::vector<unsigned char> pending;
+    // The first pendingLength bytes are not yet written and belong at
+    // pendingStart; the file's own offset is pendingStart.
+    std::unique_ptr<unsigned char[]> pending;
+    std::size_t pendingLength = 0;
     std::uint64_t pendingStart = 0;
     // The UTF-16 bytes of a text longer than the room left in `pending`, kept
     // to spare an allocation per such text.
