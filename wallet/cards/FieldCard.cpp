@@ -149,7 +149,9 @@ void CFieldCard::applyLengthRules()
 {
     for (const LengthRule& rule : kind->lengthRules) {
         CString& value = values[static_cast<std::size_t>(rule.field)].text;
-        value = CString(value.view().substr(0, ansiCharsToBytes(value.view(), static_cast<std::size_t>(rule.maxChars))));
+        const std::size_t kept = ansiCharsToBytes(value.view(), static_cast<std::size_t>(rule.maxChars));
+        if (kept < value.view().size())
+            value = CString(value.view().substr(0, kept));
     }
 }
 

@@ -18,5 +18,5 @@ public:
     // no-image value stay as they are.
     virtual int variantIndex(int index) const = 0;
     // The name of the icon at `index`; a category variant gives its plain icon's name.
-    virtual CString iconName(int index) const = 0;
+    virtual const CString& iconName(int index) const = 0;
 };

@@ -28,13 +28,14 @@ int variantIndex(int plainCount, int index)
     return index - IconNames::kSpecialCount + plainCount;
 }
 
-CString iconName(const std::vector<CString>& names, int index)
+const CString& iconName(const std::vector<CString>& names, int index)
 {
     const int plainCount = static_cast<int>(names.size());
     const int plain = index < plainCount ? index : index - plainCount + IconNames::kSpecialCount;
     // An index outside the numbering names nothing.
+    static const CString kNoName;
     if (plain < 0 || plain >= plainCount)
-        return CString();
+        return kNoName;
     return names[static_cast<std::size_t>(plain)];
 }
 
@@ -55,4 +56,4 @@ int CIconNames::imageIndex(const CString& name, bool plain) const { return IconI
 
 int CIconNames::variantIndex(int index) const { return IconIndexing::variantIndex(plainCount(), index); }
 
-CString CIconNames::iconName(int index) const { return IconIndexing::iconName(m_names, index); }
+const CString& CIconNames::iconName(int index) const { return IconIndexing::iconName(m_names, index); }

@@ -60,7 +60,7 @@ public:
 
     int imageIndex(const CString& name, bool plain) const override;
     int variantIndex(int index) const override;
-    CString iconName(int index) const override;
+    const CString& iconName(int index) const override;
 
     // N: the number of plain icons.
     int plainCount() const { return static_cast<int>(m_names.size()); }
@@ -79,6 +79,6 @@ namespace IconIndexing {
 
 int imageIndex(const std::vector<CString>& names, const CString& name, bool plain);
 int variantIndex(int plainCount, int index);
-CString iconName(const std::vector<CString>& names, int index);
+const CString& iconName(const std::vector<CString>& names, int index);
 
 } // namespace IconIndexing

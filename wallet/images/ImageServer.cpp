@@ -120,4 +120,4 @@ int CImageServer::imageIndex(const CString& name, bool plain) const
 
 int CImageServer::variantIndex(int index) const { return IconIndexing::variantIndex(plainCount(), index); }
 
-CString CImageServer::iconName(int index) const { return IconIndexing::iconName(m_names, index); }
+const CString& CImageServer::iconName(int index) const { return IconIndexing::iconName(m_names, index); }

@@ -44,7 +44,7 @@ public:
     // The index of `name`, loaded at once when it is not yet; see IIconIndex.
     int imageIndex(const CString& name, bool plain) const override;
     int variantIndex(int index) const override;
-    CString iconName(int index) const override;
+    const CString& iconName(int index) const override;
 
     CAllImageList& bigImages() { return m_lists->bigAll; }
     CAllImageList& smallImages() { return m_lists->smallAll; }

@@ -11,7 +11,7 @@ constexpr unsigned int kShowIconBit = 1u << 1;
 constexpr unsigned int kReservedBit = 1u << 2;
 constexpr unsigned int kBorderBit = 1u << 3;
 
-std::optional<CString> pathFromStored(const CString& stored)
+std::optional<CString> pathFromStored(CString stored)
 {
     if (stored.IsEmpty())
         return std::nullopt;
@@ -54,7 +54,7 @@ bool CCard::load(ZenthoIO::CInputStream& in, unsigned int version)
     showIcon = (flags & kShowIconBit) != 0;
     reservedFlag = (flags & kReservedBit) != 0;
     border = (flags & kBorderBit) != 0;
-    picturePath = pathFromStored(picture);
-    soundPath = pathFromStored(sound);
+    picturePath = pathFromStored(std::move(picture));
+    soundPath = pathFromStored(std::move(sound));
     return true;
 }

@@ -33,7 +33,10 @@ bool narrowAscii(const unsigned char* units, std::size_t count, char* out)
             std::memcpy(&word, units + 2 * i, sizeof word);
             if ((word & kNotAscii) != 0 || ((word + kZeroTest) & kBit7) != kBit7)
                 return false;
-            const auto bytes = static_cast<std::uint32_t>((word & 0xFF) | (word >> 8 & 0xFF00) | (word >> 16 & 0xFF0000) | (word >> 24 & 0xFF000000));
+            // Each unit's low byte moves next to its neighbour's, then each pair next to the other pair.
+            std::uint64_t packed = (word | word >> 8) & 0x0000FFFF0000FFFFu;
+            packed |= packed >> 16;
+            const auto bytes = static_cast<std::uint32_t>(packed);
             std::memcpy(out + i, &bytes, sizeof bytes);
         }
     }
@@ -158,13 +161,8 @@ std::uint32_t CFileInputStream::ReadBytes(unsigned char* out, std::uint32_t n)
     return n;
 }
 
-const unsigned char* CFileInputStream::nextBytes(std::size_t count)
+const unsigned char* CFileInputStream::gatherBytes(std::size_t count)
 {
-    if (isOpen() && bufferLength - bufferIndex >= count) {
-        const unsigned char* bytes = buffer.get() + bufferIndex;
-        bufferIndex += count;
-        return bytes;
-    }
     if (straddling.size() < count)
         straddling.resize(count);
     return ReadBytes(straddling.data(), static_cast<std::uint32_t>(count)) == count ? straddling.data() : nullptr;

@@ -55,7 +55,15 @@ private:
     bool canRead(std::uint64_t count);
     // The next `count` bytes, in place when the buffer holds them all, else
     // gathered into `straddling`; null (with error 1) when they cannot be read.
-    const unsigned char* nextBytes(std::size_t count);
+    const unsigned char* nextBytes(std::size_t count)
+    {
+        if (!isOpen() || bufferLength - bufferIndex < count)
+            return gatherBytes(count);
+        const unsigned char* bytes = buffer.get() + bufferIndex;
+        bufferIndex += count;
+        return bytes;
+    }
+    const unsigned char* gatherBytes(std::size_t count);
 
     IFileApi& api;
     CString fileName;

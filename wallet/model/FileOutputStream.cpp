@@ -24,8 +24,10 @@ bool widenAscii(std::string_view ansi, unsigned char* units)
             std::memcpy(&bytes, ansi.data() + i, sizeof bytes);
             if ((bytes & 0x80808080u) != 0)
                 return false;
-            const std::uint64_t wide = bytes;
-            const std::uint64_t word = (wide & 0xFF) | (wide & 0xFF00) << 8 | (wide & 0xFF0000) << 16 | (wide & 0xFF000000) << 24;
+            // Each pair of bytes moves to its own half of the word, then each byte to its own unit.
+            std::uint64_t word = bytes;
+            word = (word | word << 16) & 0x0000FFFF0000FFFFu;
+            word = (word | word << 8) & 0x00FF00FF00FF00FFu;
             std::memcpy(units + 2 * i, &word, sizeof word);
         }
     }
@@ -230,6 +232,10 @@ bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
 {
     if (!canWrite(n))
         return false;
+    if (unsigned char* room = claimRoom(n)) {
+        std::memcpy(room, data, n);
+        return true;
+    }
     for (std::uint32_t done = 0; done < n;) {
         if (pendingLength == kFileStreamBufferSize && !writeOut())
             return false;
@@ -247,7 +253,11 @@ COutputStream& CFileOutputStream::operator<<(unsigned int value)
 {
     const unsigned char bytes[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
                                     static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-    writeRaw(bytes, 4);
+    unsigned char* room = canWrite(sizeof bytes) ? claimRoom(sizeof bytes) : nullptr;
+    if (room)
+        std::memcpy(room, bytes, sizeof bytes);
+    else
+        writeRaw(bytes, sizeof bytes);
     return *this;
 }
 
@@ -274,11 +284,9 @@ void CFileOutputStream::writeText(std::string_view ansi)
     if (length == 0 || !canWrite((static_cast<std::uint64_t>(length) + 1) * 2))
         return;
     const std::size_t byteCount = (static_cast<std::size_t>(length) + 1) * 2;
-    if (kFileStreamBufferSize - pendingLength >= byteCount) {
-        unsigned char* units = pending.get() + pendingLength;
+    if (unsigned char* units = claimRoom(byteCount)) {
         std::memset(units, 0, byteCount);
         encodeUnits(ansi, units);
-        pendingLength += byteCount;
         return;
     }
     textBytes.assign(byteCount, 0);

@@ -8,6 +8,7 @@
 // slot that points at it.
 #pragma once
 
+#include "model/FileStreamLimits.h"
 #include "platform/FileApi.h"
 #include "zenthoLib/Base/OutputStream.h"
 
@@ -75,6 +76,16 @@ private:
     bool writable();
     // True when `count` more bytes may be written; otherwise sets error 1.
     bool canWrite(std::uint64_t count);
+    // Claims the buffer's next `count` bytes for the caller to fill; null
+    // when the buffer has no room for them all.
+    unsigned char* claimRoom(std::size_t count)
+    {
+        if (kFileStreamBufferSize - pendingLength < count)
+            return nullptr;
+        unsigned char* room = pending.get() + pendingLength;
+        pendingLength += count;
+        return room;
+    }
     bool writeOut();
     bool moveTo(std::uint64_t target);
     void writeText(std::string_view ansi);

@@ -38,7 +38,7 @@ void CNode::setName(const CString& newName)
 
 bool CNode::save(COutputStream& out)
 {
-    const CString iconName = NodeTreeState::iconIndex().iconName(iconIndex);
+    const CString& iconName = NodeTreeState::iconIndex().iconName(iconIndex);
     const auto time = static_cast<int>(static_cast<std::uint32_t>(modifiedTime));
     return write(out, name) && write(out, iconName) && write(out, notes) && write(out, time);
 }
