@@ -10,6 +10,7 @@
 #include "model/FileInputStream.h"
 #include "model/NodeFactory.h"
 #include "model/StreamValues.h"
+#include "model/WalletFile.h"
 #include "zenthoLib/Base/ByteInputStream.h"
 #include "zenthoLib/Base/SizedArray.h"
 
@@ -17,9 +18,6 @@
 #include <set>
 
 namespace {
-
-constexpr const char* kVersionText = "wallet document version 1";
-constexpr unsigned int kNewestVersion = 3;
 
 class WalletChecker {
 public:
@@ -71,28 +69,32 @@ bool WalletChecker::seek(std::uint32_t offset, const std::string& what)
 
 bool WalletChecker::readHeader(CSizedArray& checkBlock)
 {
-    int first = 0;
-    CString text;
-    std::uint32_t indexPointer = 0;
-    if (!read(in, first) || !read(in, text) || text != kVersionText || !read(in, version)) {
+    WalletHeader header;
+    const WalletHeaderResult result = readWalletHeader(in, header, checkBlock);
+    version = header.fileVersion;
+    rootOffset = header.rootOffset;
+    switch (result) {
+    case WalletHeaderResult::Read:
+        break;
+    case WalletHeaderResult::InvalidFormat:
         problem("The header is not that of a wallet file.");
         return false;
-    }
-    if (version == 0 || version > kNewestVersion) {
+    case WalletHeaderResult::NewerVersion:
         problem("The file version " + std::to_string(version) + " is unknown.");
         return false;
-    }
-    const std::uint32_t headerSize = position() + 4;
-    if (!read(in, indexPointer) || indexPointer >= size || !in.setCurrentPosition(indexPointer) || !read(in, rootOffset) ||
-        !in.readArray(checkBlock)) {
-        problem("The index block cannot be read.");
-        return false;
-    }
-    live = headerSize + 8 + checkBlock.getSize();
-    if (rootOffset == 0) {
+    case WalletHeaderResult::NoRoot:
         problem("The wallet has no root category.");
         return false;
+    case WalletHeaderResult::ReadError:
+        problem(header.pointers.indexPointerOffset == 0 ? "The header is not that of a wallet file." : "The index block cannot be read.");
+        return false;
     }
+    if (version == 0) {
+        problem("The file version 0 is unknown.");
+        return false;
+    }
+    // The header, the index pointer, the root offset and the check block.
+    live = header.pointers.indexPointerOffset + 4 + 4 + 4 + checkBlock.getSize();
     return true;
 }
 
