@@ -24,6 +24,14 @@ public:
     const std::string& str() const { return m_text; }
     std::string_view view() const { return m_text; }
 
+    // The text becomes `length` bytes (what they were is kept as far as it
+    // goes, the rest is zero) and its buffer is returned for filling in place.
+    char* GetBufferSetLength(int length)
+    {
+        m_text.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
+        return m_text.data();
+    }
+
     char GetAt(int index) const { return m_text.at(static_cast<std::size_t>(index)); }
     char operator[](int index) const { return GetAt(index); }
     void SetAt(int index, char ch) { m_text.at(static_cast<std::size_t>(index)) = ch; }

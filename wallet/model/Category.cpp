@@ -285,6 +285,8 @@ bool CCategory::loadSealedRecords(ZenthoIO::CInputStream& in, const std::vector<
 {
     std::vector<CSizedArray> records;
     std::vector<std::uint32_t> positions;
+    records.reserve(offsets.size());
+    positions.reserve(offsets.size());
     bool complete = true;
     for (std::uint32_t offset : offsets) {
         CSizedArray record;
@@ -292,7 +294,7 @@ bool CCategory::loadSealedRecords(ZenthoIO::CInputStream& in, const std::vector<
             complete = false;
             break;
         }
-        records.push_back(record);
+        records.push_back(std::move(record));
         positions.push_back(offset);
     }
     setSealedCards(std::move(records), std::move(positions));

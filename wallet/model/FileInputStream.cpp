@@ -1,14 +1,15 @@
 #include "model/FileInputStream.h"
 
+#include "model/AsciiUnits.h"
 #include "model/FileStreamLimits.h"
 #include "platform/CodePage.h"
 #include "platform/NativePath.h"
 #include "zenthoLib/Base/SizedArray.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 
 namespace {
 
@@ -17,51 +18,18 @@ char16_t unitAt(const unsigned char* units, std::size_t index)
     return static_cast<char16_t>(units[2 * index] | units[2 * index + 1] << 8);
 }
 
-// Narrows `count` units into `out` while each is ASCII and not zero; false
-// at the first that is not. Four units at a time where the machine's byte
-// order lets a word hold them as they are.
-bool narrowAscii(const unsigned char* units, std::size_t count, char* out)
+// Sets `text` to the text stored as `length` units and a zero unit, in the
+// process code page; a zero unit before the end ends it early. Most texts are
+// ASCII, the same in every code page: their units become the text's bytes in
+// the text's own buffer.
+void decodeText(const unsigned char* units, std::size_t length, CString& text)
 {
-    std::size_t i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kNotAscii = 0xFF80FF80FF80FF80u;
-        // Added to units below 0x80, it sets their bit 7 exactly when they are not zero.
-        constexpr std::uint64_t kZeroTest = 0x007F007F007F007Fu;
-        constexpr std::uint64_t kBit7 = 0x0080008000800080u;
-        for (; i + 4 <= count; i += 4) {
-            std::uint64_t word;
-            std::memcpy(&word, units + 2 * i, sizeof word);
-            if ((word & kNotAscii) != 0 || ((word + kZeroTest) & kBit7) != kBit7)
-                return false;
-            // Each unit's low byte moves next to its neighbour's, then each pair next to the other pair.
-            std::uint64_t packed = (word | word >> 8) & 0x0000FFFF0000FFFFu;
-            packed |= packed >> 16;
-            const auto bytes = static_cast<std::uint32_t>(packed);
-            std::memcpy(out + i, &bytes, sizeof bytes);
-        }
-    }
-    for (; i < count; ++i) {
-        const char16_t unit = unitAt(units, i);
-        if (unit == 0 || unit >= 0x80)
-            return false;
-        out[i] = static_cast<char>(unit);
-    }
-    return true;
-}
-
-// The text stored as `length` units and a zero unit, in the process code
-// page; a zero unit before the end ends it early. Most texts are ASCII, which
-// is the same in every code page: their units become the text's bytes as
-// they are.
-CString decodeText(const unsigned char* units, std::size_t length)
-{
-    std::string ascii(length, '\0');
-    if (narrowAscii(units, length, ascii.data()) && unitAt(units, length) == 0)
-        return CString(std::move(ascii));
+    if (narrowAsciiUnits(units, length, text.GetBufferSetLength(static_cast<int>(length))) && unitAt(units, length) == 0)
+        return;
     std::u16string wide;
     for (std::size_t i = 0; i <= length && unitAt(units, i) != 0; ++i)
         wide += unitAt(units, i);
-    return CString(wideToAnsi(wide));
+    text = CString(wideToAnsi(wide));
 }
 
 } // namespace
@@ -191,11 +159,14 @@ CFileInputStream::CInputStream& CFileInputStream::operator>>(CString& value)
         value.Empty();
         return *this;
     }
+    // A text holds at most what a CString can count.
     const std::uint64_t unitCount = static_cast<std::uint64_t>(length) + 1;
-    if (!canRead(unitCount * 2))
+    if (length > static_cast<unsigned int>(std::numeric_limits<int>::max()) || !canRead(unitCount * 2)) {
+        setError(1);
         return *this;
+    }
     if (const unsigned char* units = nextBytes(static_cast<std::size_t>(unitCount * 2)))
-        value = decodeText(units, length);
+        decodeText(units, length, value);
     return *this;
 }
 

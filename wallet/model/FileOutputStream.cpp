@@ -1,55 +1,32 @@
 #include "model/FileOutputStream.h"
 
+#include "model/AsciiUnits.h"
 #include "model/FileStreamLimits.h"
 #include "platform/CodePage.h"
 #include "platform/NativePath.h"
 #include "zenthoLib/Base/SizedArray.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <fcntl.h>
 
 namespace {
 
-// Widens the text into `units` (zero-filled) while it is ASCII; false at the
-// first byte that is not. Four bytes at a time where the machine's byte order
-// lets a word hold their units as they are.
-bool widenAscii(std::string_view ansi, unsigned char* units)
-{
-    std::size_t i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; i + 4 <= ansi.size(); i += 4) {
-            std::uint32_t bytes;
-            std::memcpy(&bytes, ansi.data() + i, sizeof bytes);
-            if ((bytes & 0x80808080u) != 0)
-                return false;
-            // Each pair of bytes moves to its own half of the word, then each byte to its own unit.
-            std::uint64_t word = bytes;
-            word = (word | word << 16) & 0x0000FFFF0000FFFFu;
-            word = (word | word << 8) & 0x00FF00FF00FF00FFu;
-            std::memcpy(units + 2 * i, &word, sizeof word);
-        }
-    }
-    for (; i < ansi.size(); ++i) {
-        if (static_cast<unsigned char>(ansi[i]) >= 0x80)
-            return false;
-        units[2 * i] = static_cast<unsigned char>(ansi[i]);
-    }
-    return true;
-}
-
-// Writes the text's little-endian UTF-16 units over `units`, which is
-// zero-filled with room for one unit more than the text has bytes: the
-// terminator and the padding stay zero. One byte of the code page never gives
-// more than one unit. ASCII, the same in every code page, becomes its units
-// directly.
+// Writes the text's little-endian UTF-16 units and a zero unit into `units`,
+// which has room for one unit more than the text has bytes; what the units
+// do not fill stays zero. One byte of the code page never gives more than one
+// unit.
 void encodeUnits(std::string_view ansi, unsigned char* units)
 {
-    if (widenAscii(ansi, units))
+    const std::size_t length = ansi.size();
+    if (widenAsciiUnits(ansi.data(), length, units)) {
+        units[2 * length] = 0;
+        units[2 * length + 1] = 0;
         return;
+    }
+    std::memset(units, 0, (length + 1) * 2);
     const std::u16string wide = ansiToWide(ansi);
-    const std::size_t count = std::min(wide.size(), ansi.size() + 1);
+    const std::size_t count = std::min(wide.size(), length + 1);
     for (std::size_t i = 0; i < count; ++i) {
         units[2 * i] = static_cast<unsigned char>(wide[i] & 0xFF);
         units[2 * i + 1] = static_cast<unsigned char>(wide[i] >> 8);
@@ -217,17 +194,6 @@ std::uint32_t CFileOutputStream::getDataSize()
     return getCurrentStreamPosition(current) ? current : 0;
 }
 
-bool CFileOutputStream::canWrite(std::uint64_t count)
-{
-    if (!writable())
-        return false;
-    if (position() + count > kMaxFileOffset) {
-        setError(1);
-        return false;
-    }
-    return true;
-}
-
 bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
 {
     if (!canWrite(n))
@@ -285,11 +251,10 @@ void CFileOutputStream::writeText(std::string_view ansi)
         return;
     const std::size_t byteCount = (static_cast<std::size_t>(length) + 1) * 2;
     if (unsigned char* units = claimRoom(byteCount)) {
-        std::memset(units, 0, byteCount);
         encodeUnits(ansi, units);
         return;
     }
-    textBytes.assign(byteCount, 0);
+    textBytes.resize(byteCount);
     encodeUnits(ansi, textBytes.data());
     writeRaw(textBytes.data(), static_cast<std::uint32_t>(byteCount));
 }

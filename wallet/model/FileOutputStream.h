@@ -75,7 +75,13 @@ private:
     // True when the stream may write; otherwise sets error 1.
     bool writable();
     // True when `count` more bytes may be written; otherwise sets error 1.
-    bool canWrite(std::uint64_t count);
+    bool canWrite(std::uint64_t count)
+    {
+        if (isOpen() && error == 0 && position() + count <= kMaxFileOffset)
+            return true;
+        setError(1);
+        return false;
+    }
     // Claims the buffer's next `count` bytes for the caller to fill; null
     // when the buffer has no room for them all.
     unsigned char* claimRoom(std::size_t count)

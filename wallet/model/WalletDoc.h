@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CCard;
@@ -145,7 +146,8 @@ private:
     void restoreStoredCard(CCategory& category, CCard& card);
 
     bool readWallet(const CString& path, bool askPassword, bool keepKey);
-    bool rewriteWallet(const CString& path);
+    bool writeTemporaryCopy(const std::string& target, std::string& temporary);
+    bool replaceWallet(const std::string& target, const std::string& temporary);
     bool prepareUpgrade();
     bool openStore(const CString& path, bool truncate);
     void walletLoaded(const CString& path);

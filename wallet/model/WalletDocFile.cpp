@@ -10,6 +10,7 @@
 #include "model/FileOutputStream.h"
 #include "model/NodeFactory.h"
 #include "model/NodeTreeState.h"
+#include "model/TreeDisposal.h"
 #include "model/UserInterface.h"
 #include "model/WalletFile.h"
 #include "images/IconNames.h"
@@ -18,6 +19,8 @@
 #include "platform/NativePath.h"
 #include "settings/KeldraRegistry.h"
 #include "zenthoLib/Base/SizedArray.h"
+
+#include <utility>
 
 namespace {
 
@@ -136,12 +139,10 @@ bool CWalletDoc::prepareUpgrade()
 }
 
 // The whole tree goes into a temporary file beside the wallet, which then
-// takes the wallet's place in one step: at every moment the wallet's name
-// holds either the old file or the new one, whole.
-bool CWalletDoc::rewriteWallet(const CString& path)
+// takes the wallet's place in one step (replaceWallet): at every moment the
+// wallet's name holds either the old file or the new one, whole.
+bool CWalletDoc::writeTemporaryCopy(const std::string& target, std::string& temporary)
 {
-    const std::string target = toNativePath(path);
-    std::string temporary;
     if (!createTemporaryFileBeside(target, kTemporaryPrefix, temporary)) {
         showMessage(DocumentTexts::kCannotOpen);
         return false;
@@ -155,24 +156,37 @@ bool CWalletDoc::rewriteWallet(const CString& path)
         NodeTreeState::setRewriteMode(false);
         written = out.close() && written;
     }
-    if (!written || !replaceFileWith(target, temporary)) {
+    if (!written) {
         fileApi().remove(temporary);
         showMessage(DocumentTexts::kCannotOpen);
-        return false;
     }
-    return true;
+    return written;
+}
+
+bool CWalletDoc::replaceWallet(const std::string& target, const std::string& temporary)
+{
+    if (replaceFileWith(target, temporary))
+        return true;
+    fileApi().remove(temporary);
+    showMessage(DocumentTexts::kCannotOpen);
+    return false;
 }
 
 bool CWalletDoc::openWalletFile(const CString& path)
 {
     deleteContents();
-    if (!readWallet(path, options.promptOnOpen(), false) || !prepareUpgrade() || !rewriteWallet(path)) {
+    const std::string target = toNativePath(path);
+    std::string temporary;
+    if (!readWallet(path, options.promptOnOpen(), false) || !prepareUpgrade() || !writeTemporaryCopy(target, temporary)) {
         deleteContents();
         return false;
     }
     const unsigned int versionOnDisk = fileVersion;
+    // The tree just written is freed on a second thread while the copy is
+    // synced into place and read again.
+    const std::jthread freeing = disposeOf(std::exchange(root, nullptr));
     resetTree();
-    if (!readWallet(path, false, true)) {
+    if (!replaceWallet(target, temporary) || !readWallet(path, false, true)) {
         deleteContents();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 CSizedArray::CSizedArray(const CSizedArray& other) : CRefCntBase() { copyFrom(other); }
 
@@ -9,6 +10,18 @@ CSizedArray& CSizedArray::operator=(const CSizedArray& other)
 {
     if (this != &other)
         copyFrom(other);
+    return *this;
+}
+
+CSizedArray::CSizedArray(CSizedArray&& other) noexcept : CRefCntBase(), size(std::exchange(other.size, 0)), data(std::exchange(other.data, nullptr)) {}
+
+CSizedArray& CSizedArray::operator=(CSizedArray&& other) noexcept
+{
+    if (this != &other) {
+        done();
+        size = std::exchange(other.size, 0);
+        data = std::exchange(other.data, nullptr);
+    }
     return *this;
 }
 

@@ -10,6 +10,9 @@ public:
     CSizedArray() = default;
     CSizedArray(const CSizedArray& other);
     CSizedArray& operator=(const CSizedArray& other);
+    // The block moves over; `other` is left empty.
+    CSizedArray(CSizedArray&& other) noexcept;
+    CSizedArray& operator=(CSizedArray&& other) noexcept;
     ~CSizedArray() override;
 
     // Frees the old block and allocates n uninitialised bytes; false (and empty) when that fails.
