@@ -29,11 +29,11 @@ public:
         return result == 0;
     }
 
-    ssize_t read(int handle, void* buffer, std::size_t size) override
+    ssize_t readAt(int handle, void* buffer, std::size_t size, off_t offset) override
     {
         ssize_t count;
         do
-            count = ::read(handle, buffer, size);
+            count = ::pread(handle, buffer, size, offset);
         while (count < 0 && errno == EINTR);
         return count;
     }

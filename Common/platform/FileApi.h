@@ -17,7 +17,9 @@ public:
     // Takes the exclusive lock of the file without waiting: false when any
     // other open of the file, in this process or another, holds it.
     virtual bool lockExclusive(int handle) = 0;
-    virtual ssize_t read(int handle, void* buffer, std::size_t size) = 0;
+    // pread(2): reads at `offset` without moving the handle's own offset, so
+    // that several readers can share one handle.
+    virtual ssize_t readAt(int handle, void* buffer, std::size_t size, off_t offset) = 0;
     virtual ssize_t write(int handle, const void* buffer, std::size_t size) = 0;
     // lseek(2): the new offset, or -1.
     virtual off_t seek(int handle, off_t offset, int whence) = 0;

@@ -23,7 +23,10 @@ public:
 
     int open(const std::string& path, int flags, mode_t mode) override { return system().open(path, flags, mode); }
     bool lockExclusive(int handle) override { return system().lockExclusive(handle); }
-    ssize_t read(int handle, void* buffer, std::size_t size) override { return system().read(handle, buffer, size); }
+    ssize_t readAt(int handle, void* buffer, std::size_t size, off_t offset) override
+    {
+        return system().readAt(handle, buffer, size, offset);
+    }
     ssize_t write(int handle, const void* buffer, std::size_t size) override
     {
         calls.push_back("write");

@@ -51,19 +51,36 @@ bool CFileInputStream::open(const CString& name)
         api.close(opened);
         return false;
     }
-    handle = opened;
+    attach(opened, size, true);
+    return true;
+}
+
+bool CFileInputStream::openView(const CFileInputStream& owner)
+{
+    close();
+    fileName = owner.fileName;
+    error = 0;
+    if (!owner.isOpen())
+        return false;
+    attach(owner.handle, owner.fileSize, false);
+    return true;
+}
+
+void CFileInputStream::attach(int openHandle, std::uint64_t size, bool owned)
+{
+    handle = openHandle;
+    ownsHandle = owned;
     fileSize = size;
     bufferLength = 0;
     bufferStart = 0;
     bufferIndex = 0;
-    return true;
 }
 
 bool CFileInputStream::close()
 {
     if (!isOpen())
         return false;
-    const bool closed = api.close(handle);
+    const bool closed = !ownsHandle || api.close(handle);
     handle = -1;
     bufferLength = 0;
     return closed;
@@ -99,7 +116,7 @@ bool CFileInputStream::fillBuffer()
 {
     bufferStart += bufferLength;
     bufferIndex = 0;
-    const ssize_t count = api.read(handle, buffer.get(), kFileStreamBufferSize);
+    const ssize_t count = api.readAt(handle, buffer.get(), kFileStreamBufferSize, static_cast<off_t>(bufferStart));
     bufferLength = count > 0 ? static_cast<std::size_t>(count) : 0;
     return count > 0;
 }
@@ -193,8 +210,6 @@ bool CFileInputStream::setCurrentPosition(std::uint32_t target)
         bufferIndex = static_cast<std::size_t>(target - bufferStart);
         return true;
     }
-    if (api.seek(handle, static_cast<off_t>(target), SEEK_SET) < 0)
-        return false;
     bufferLength = 0;
     bufferStart = target;
     bufferIndex = 0;

@@ -21,6 +21,10 @@ public:
 
     // Opens an existing file (Windows-form path) for reading, without sharing.
     bool open(const CString& name);
+    // Reads the file `owner` holds open, through the same handle but with
+    // its own position and buffer, so that two threads can read the file at
+    // once. The owner must stay open while the view is used.
+    bool openView(const CFileInputStream& owner);
     bool close();
     bool getSize(std::uint32_t& size);
     // The file's read-only attribute (no write permission for anybody).
@@ -48,6 +52,7 @@ public:
 
 private:
     bool isOpen() const { return handle >= 0; }
+    void attach(int openHandle, std::uint64_t size, bool owned);
     std::uint64_t position() const { return bufferStart + bufferIndex; }
     std::uint64_t bytesLeft() const;
     bool fillBuffer();
@@ -68,9 +73,9 @@ private:
     IFileApi& api;
     CString fileName;
     int handle = -1;
+    bool ownsHandle = true;
     std::uint64_t fileSize = 0;
-    // The buffer holds the file's bytes from bufferStart; the file's own
-    // offset is at its end.
+    // The buffer holds the file's bytes from bufferStart.
     std::unique_ptr<unsigned char[]> buffer;
     std::size_t bufferLength = 0;
     std::uint64_t bufferStart = 0;

@@ -148,11 +148,11 @@ bool CFileOutputStream::seekToEnd()
     return true;
 }
 
-bool CFileOutputStream::readExactly(void* buffer, std::size_t size)
+bool CFileOutputStream::readExactly(void* buffer, std::size_t size, std::uint64_t offset)
 {
     auto* bytes = static_cast<unsigned char*>(buffer);
     for (std::size_t done = 0; done < size;) {
-        const ssize_t count = api.read(handle, bytes + done, size - done);
+        const ssize_t count = api.readAt(handle, bytes + done, size - done, static_cast<off_t>(offset + done));
         if (count <= 0)
             return false;
         done += static_cast<std::size_t>(count);
@@ -166,16 +166,11 @@ bool CFileOutputStream::readArrayAt(std::uint32_t offset, CSizedArray& array)
         return false;
     std::uint64_t fileSize = 0;
     unsigned char sizeBytes[4];
-    bool read = api.size(handle, fileSize) && api.seek(handle, offset, SEEK_SET) >= 0 && readExactly(sizeBytes, sizeof sizeBytes);
-    if (read) {
-        const std::uint32_t size = sizeBytes[0] | sizeBytes[1] << 8 | sizeBytes[2] << 16 | static_cast<std::uint32_t>(sizeBytes[3]) << 24;
-        read = std::uint64_t{offset} + sizeof sizeBytes + size <= fileSize && array.init(size) && readExactly(array.getData(), size);
-    }
-    if (api.seek(handle, static_cast<off_t>(pendingStart), SEEK_SET) < 0) {
-        setError(1);
+    if (!api.size(handle, fileSize) || !readExactly(sizeBytes, sizeof sizeBytes, offset))
         return false;
-    }
-    return read;
+    const std::uint32_t size = sizeBytes[0] | sizeBytes[1] << 8 | sizeBytes[2] << 16 | static_cast<std::uint32_t>(sizeBytes[3]) << 24;
+    return std::uint64_t{offset} + sizeof sizeBytes + size <= fileSize && array.init(size) &&
+           readExactly(array.getData(), size, std::uint64_t{offset} + sizeof sizeBytes);
 }
 
 bool CFileOutputStream::syncAndSetPosition(std::uint32_t target) { return flush() && moveTo(target); }

@@ -95,7 +95,7 @@ private:
     bool writeOut();
     bool moveTo(std::uint64_t target);
     void writeText(std::string_view ansi);
-    bool readExactly(void* buffer, std::size_t size);
+    bool readExactly(void* buffer, std::size_t size, std::uint64_t offset);
 
     IFileApi& api;
     CString fileName;
