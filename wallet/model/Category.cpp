@@ -1,5 +1,6 @@
 #include "Category.h"
 
+#include "CardListReader.h"
 #include "CardSealer.h"
 #include "NodeFactory.h"
 #include "NodeTreeState.h"
@@ -140,6 +141,8 @@ CCategory::CCategory(const CCategory& other)
 
 CCategory::~CCategory() = default;
 
+bool CCategory::reachRecordFirstTime(std::uint32_t offset) { return reachFirstTime(offset); }
+
 CCard* CCategory::insertCard(std::unique_ptr<CCard> card) { return insertSorted(cards, std::move(card), this); }
 
 CCategory* CCategory::insertCategory(std::unique_ptr<CCategory> category) { return insertSorted(subcategories, std::move(category), this); }
@@ -252,7 +255,13 @@ bool CCategory::load(ZenthoIO::CInputStream& in, unsigned int version)
     NodeTreeState::setOrderFlag(order);
     if (!CNode::load(in, version) || !loadChildren<CCategory>(in, subcategoryOffsets, version))
         return false;
-    const bool cardsRead = isEncrypted() ? loadSealedRecords(in, cardOffsets) : loadChildren<CCard>(in, cardOffsets, version);
+    bool cardsRead = false;
+    if (isEncrypted())
+        cardsRead = loadSealedRecords(in, cardOffsets);
+    else if (CCardListReader* reader = CCardListReader::active())
+        cardsRead = reader->defer(*this, std::move(cardOffsets), version);
+    else
+        cardsRead = loadChildren<CCard>(in, cardOffsets, version);
     return cardsRead && in.getError() == 0;
 }
 

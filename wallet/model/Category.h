@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class CCardListReader;
 class SearchResult;
 
 class CCategory : public CNode {
@@ -26,6 +27,9 @@ public:
 
     bool save(COutputStream& out) override;
     bool load(ZenthoIO::CInputStream& in, unsigned int version) override;
+    // While a tree is read: false when the record at `offset` was reached
+    // before in this read (which fails the read).
+    static bool reachRecordFirstTime(std::uint32_t offset);
     // Copies the whole subtree; null when a part of it could not be copied
     // (sealed cards that cannot be opened). Opens this category's sealed cards.
     CCategory* clone() override;

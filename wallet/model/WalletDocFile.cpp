@@ -2,6 +2,7 @@
 // a fresh file that every open makes (which also upgrades older versions).
 #include "model/WalletDoc.h"
 
+#include "model/CardListReader.h"
 #include "model/Category.h"
 #include "model/DocumentCardSealer.h"
 #include "model/DocumentKey.h"
@@ -112,7 +113,13 @@ bool CWalletDoc::readWallet(const CString& path, bool askPassword, bool keepKey)
     if (askPassword && documentCheckBlock().getSize() != 0 && obtainDocumentKey() != kKeyHeld)
         return false;
     std::unique_ptr<CNode> node;
-    const bool read = in.setCurrentPosition(header.rootOffset) && readNode(in, node, fileVersion) && node->isCategory();
+    CCardListReader cardLists;
+    bool read = false;
+    {
+        const CCardListReader::Scope deferring(cardLists);
+        read = in.setCurrentPosition(header.rootOffset) && readNode(in, node, fileVersion) && node->isCategory();
+    }
+    read = read && cardLists.readAll(in);
     if (!read) {
         resetTree();
         showMessage(DocumentTexts::kCannotOpen);
