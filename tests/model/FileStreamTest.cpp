@@ -425,3 +425,49 @@ TEST(FileReplace, RenamesTheSyncedFileOverTheOldOneAndSyncsTheFolder)
 }
 
 } // namespace
+
+// Writing behind gives the same bytes as writing in place, across many
+// blocks, with a patch written after a seek back; a failed write shows at the
+// next point that needs the file as written, and nothing written after it
+// reaches the file.
+TEST(FileStream, WritingBehindGivesTheSameFileAndItsFailures)
+{
+    TempDir dir;
+    const auto writeValues = [](CFileOutputStream& out) {
+        for (unsigned int i = 0; i < 300000; ++i) {
+            out << i;
+            if (i % 7 == 0)
+                out << CString(std::string(i % 300, static_cast<char>('a' + i % 26)));
+        }
+    };
+    Bytes inPlace, behind;
+    for (const bool writeBehind : {false, true}) {
+        const std::string path = dir.file(writeBehind ? "behind.wal" : "in-place.wal");
+        CFileOutputStream out;
+        ASSERT_TRUE(out.open(path.c_str(), true));
+        if (writeBehind) {
+            ASSERT_TRUE(out.writeBehind());
+        }
+        writeValues(out);
+        ASSERT_TRUE(out.syncAndSetPosition(4));
+        out << 0xABCDEFu;
+        ASSERT_TRUE(out.seekToEnd());
+        out << 7u;
+        ASSERT_TRUE(out.close());
+        (writeBehind ? behind : inPlace) = fileBytes(path);
+    }
+    ASSERT_GT(inPlace.size(), 4u * kWriteBehindBlockSize);
+    EXPECT_TRUE(inPlace == behind);
+
+    const std::string path = dir.file("full.wal");
+    FaultyFileApi disk;
+    disk.failOneWriteAfter = 2;
+    CFileOutputStream out;
+    ASSERT_TRUE(out.open(path.c_str(), true));
+    ASSERT_TRUE(out.writeBehind());
+    writeValues(out);
+    EXPECT_FALSE(out.flush());
+    EXPECT_EQ(out.getError(), 1);
+    EXPECT_FALSE(out.close());
+    EXPECT_EQ(fileBytes(path).size(), 2 * kWriteBehindBlockSize) << "the two blocks before the failed write, nothing after it";
+}

@@ -19,6 +19,8 @@ public:
 
     // Writes after this many fail with ENOSPC; none when unset.
     std::optional<int> failWritesAfter;
+    // Only the write after this many fails (a disk that was full for a moment).
+    std::optional<int> failOneWriteAfter;
     std::vector<std::string> calls;
 
     int open(const std::string& path, int flags, mode_t mode) override { return system().open(path, flags, mode); }
@@ -30,7 +32,9 @@ public:
     ssize_t write(int handle, const void* buffer, std::size_t size) override
     {
         calls.push_back("write");
-        if (failWritesAfter && m_writes >= *failWritesAfter) {
+        if ((failWritesAfter && m_writes >= *failWritesAfter) || (failOneWriteAfter && m_writes == *failOneWriteAfter)) {
+            if (failOneWriteAfter)
+                failOneWriteAfter.reset();
             errno = ENOSPC;
             return -1;
         }

@@ -35,7 +35,7 @@ void encodeUnits(std::string_view ansi, unsigned char* units)
 
 } // namespace
 
-CFileOutputStream::CFileOutputStream() : api(fileApi()), pending(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize)) {}
+CFileOutputStream::CFileOutputStream() : api(fileApi()) { useBlocks(kFileStreamBufferSize); }
 
 CFileOutputStream::~CFileOutputStream()
 {
@@ -51,6 +51,7 @@ bool CFileOutputStream::open(const CString& name, bool truncate)
     error = 0;
     pendingLength = 0;
     pendingStart = 0;
+    useBlocks(kFileStreamBufferSize);
     // Never O_TRUNC: the file is emptied only once its lock is held, so a
     // refused second open leaves it as it was.
     const int opened = api.open(toNativePath(name), O_RDWR | O_CREAT, 0600);
@@ -69,6 +70,7 @@ bool CFileOutputStream::close()
     if (!isOpen())
         return false;
     const bool flushed = flush();
+    behind.reset();
     const bool closed = api.close(handle);
     handle = -1;
     pendingLength = 0;
@@ -83,8 +85,47 @@ bool CFileOutputStream::writable()
     return false;
 }
 
+bool CFileOutputStream::writeBehind()
+{
+    if (!isOpen() || pendingLength != 0 || behind)
+        return false;
+    auto writer = std::make_unique<CBackgroundWriter>(api, handle, kWriteBehindBlockSize);
+    if (!writer->isRunning())
+        return false;
+    useBlocks(kWriteBehindBlockSize);
+    behind = std::move(writer);
+    return true;
+}
+
+void CFileOutputStream::useBlocks(std::size_t size)
+{
+    if (capacity != size || !pending) {
+        pending = std::make_unique_for_overwrite<unsigned char[]>(size);
+        capacity = size;
+    }
+}
+
+bool CFileOutputStream::handOff()
+{
+    if (!behind)
+        return writeOut();
+    pending = behind->write(std::move(pending), pendingLength);
+    pendingStart += pendingLength;
+    pendingLength = 0;
+    return true;
+}
+
 bool CFileOutputStream::writeOut()
 {
+    if (behind) {
+        // Everything handed over is written before the caller goes on.
+        if (pendingLength != 0)
+            handOff();
+        if (behind->finish())
+            return true;
+        setError(1);
+        return false;
+    }
     std::size_t done = 0;
     while (done < pendingLength) {
         const ssize_t count = api.write(handle, pending.get() + done, pendingLength - done);
@@ -198,9 +239,9 @@ bool CFileOutputStream::writeRaw(const unsigned char* data, std::uint32_t n)
         return true;
     }
     for (std::uint32_t done = 0; done < n;) {
-        if (pendingLength == kFileStreamBufferSize && !writeOut())
+        if (pendingLength == capacity && !handOff())
             return false;
-        const std::size_t take = std::min<std::size_t>(kFileStreamBufferSize - pendingLength, n - done);
+        const std::size_t take = std::min<std::size_t>(capacity - pendingLength, n - done);
         std::memcpy(pending.get() + pendingLength, data + done, take);
         pendingLength += take;
         done += static_cast<std::uint32_t>(take);

@@ -8,6 +8,7 @@
 // slot that points at it.
 #pragma once
 
+#include "model/BackgroundWriter.h"
 #include "model/FileStreamLimits.h"
 #include "platform/FileApi.h"
 #include "zenthoLib/Base/OutputStream.h"
@@ -42,6 +43,12 @@ public:
     // lies at `offset`, once what is pending is written out; the writing
     // position stays where it was.
     bool readArrayAt(std::uint32_t offset, CSizedArray& array);
+    // From now on full buffers of a larger size are written on a thread of
+    // their own while the next is filled; whatever needs the file as written
+    // (flush, a seek, a read back, close) waits for them, and a failed write
+    // shows there. For one long sequential write; right after open. False
+    // when it cannot be had (the stream then writes as before).
+    bool writeBehind();
     // Writes exactly n bytes, else sets error 1.
     bool writeRaw(const unsigned char* data, std::uint32_t n);
 
@@ -86,13 +93,17 @@ private:
     // when the buffer has no room for them all.
     unsigned char* claimRoom(std::size_t count)
     {
-        if (kFileStreamBufferSize - pendingLength < count)
+        if (capacity - pendingLength < count)
             return nullptr;
         unsigned char* room = pending.get() + pendingLength;
         pendingLength += count;
         return room;
     }
+    // Writes out the buffer (and waits for what was handed over).
     bool writeOut();
+    // A full buffer goes out: handed over when writing behind, else written.
+    bool handOff();
+    void useBlocks(std::size_t size);
     bool moveTo(std::uint64_t target);
     void writeText(std::string_view ansi);
     bool readExactly(void* buffer, std::size_t size, std::uint64_t offset);
@@ -103,9 +114,11 @@ private:
     // The first pendingLength bytes are not yet written and belong at
     // pendingStart; the file's own offset is pendingStart.
     std::unique_ptr<unsigned char[]> pending;
+    std::size_t capacity = 0;
     std::size_t pendingLength = 0;
     std::uint64_t pendingStart = 0;
     // The UTF-16 bytes of a text longer than the room left in `pending`, kept
     // to spare an allocation per such text.
     std::vector<unsigned char> textBytes;
+    std::unique_ptr<CBackgroundWriter> behind;
 };

@@ -157,6 +157,7 @@ bool CWalletDoc::writeTemporaryCopy(const std::string& target, std::string& temp
     CFileOutputStream out;
     bool written = out.open(fromNativePath(temporary), false);
     if (written) {
+        out.writeBehind();
         WalletPointers pointers;
         NodeTreeState::setRewriteMode(true);
         written = writeWholeWallet(out, *root, documentCheckBlock(), pointers);
@@ -189,11 +190,15 @@ bool CWalletDoc::openWalletFile(const CString& path)
         return false;
     }
     const unsigned int versionOnDisk = fileVersion;
-    // The tree just written is freed on a second thread while the copy is
-    // synced into place and read again.
-    const std::jthread freeing = disposeOf(std::exchange(root, nullptr));
-    resetTree();
-    if (!replaceWallet(target, temporary) || !readWallet(path, false, true)) {
+    bool replaced = false;
+    {
+        // The tree just written is freed on a second thread while the copy
+        // is synced into place (the read after that has both cores).
+        const std::jthread freeing = disposeOf(std::exchange(root, nullptr));
+        resetTree();
+        replaced = replaceWallet(target, temporary);
+    }
+    if (!replaced || !readWallet(path, false, true)) {
         deleteContents();
         return false;
     }
