@@ -190,6 +190,19 @@ int measureOpenMemory(const std::string& wallet)
     return 0;
 }
 
+int openRepeatedly(const std::string& wallet, int times)
+{
+    BenchDocument bench;
+    for (int run = 0; run < times; ++run) {
+        bool ok = false;
+        const double seconds = secondsOf([&] { return bench.open(wallet); }, ok);
+        if (!ok)
+            return fail("opening " + wallet, bench.ui.lastMessage) ? 0 : 1;
+        std::cout << seconds * kMillisecondsPerSecond << " ms\n";
+    }
+    return 0;
+}
+
 bool benchMemory(const std::string& self, const std::string& wallet, int cards, Rows& rows)
 {
     const std::string command = shellQuoted(self) + " --open-memory " + shellQuoted(wallet);

@@ -41,3 +41,6 @@ bool benchEdits(const BenchSettings& settings, const std::string& largeWallet, i
 bool benchMemory(const std::string& self, const std::string& wallet, int cards, Rows& rows);
 // In the child: opens the wallet and prints the resident bytes before and the peak after.
 int measureOpenMemory(const std::string& wallet);
+// Opens the wallet `times` times in one process and prints each time: the
+// open of a warm process, to profile (perf record, valgrind).
+int openRepeatedly(const std::string& wallet, int times);

@@ -3,6 +3,7 @@
 // timed in the same run, then prints the table of ratios.
 //
 //   keldraBench FOLDER [--cards 1000,10000,100000] [--runs N] [--edit-cycles N]
+//   keldraBench --open-repeatedly WALLET N    (N opens in one process, for profiling)
 #include "Measure.h"
 #include "Scenarios.h"
 #include "WalletMaker.h"
@@ -85,6 +86,8 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "--open-memory")
         return measureOpenMemory(argv[2]);
+    if (argc == 4 && std::string(argv[1]) == "--open-repeatedly")
+        return openRepeatedly(argv[2], std::max(1, std::atoi(argv[3])));
     Arguments arguments;
     if (!parseArguments(argc, argv, arguments)) {
         std::cerr << "usage: keldraBench FOLDER [--cards 1000,10000,100000] [--runs N] [--edit-cycles N]\n";

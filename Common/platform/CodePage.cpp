@@ -290,16 +290,21 @@ bool ansiLowerContains(std::string_view text, std::string_view lowered)
 
 int ansiCompareNoCase(std::string_view a, std::string_view b)
 {
-    if (isAscii(a) && isAscii(b)) {
-        const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-        for (std::size_t i = 0; i < common; ++i) {
-            const unsigned char ca = static_cast<unsigned char>(asciiLower(a[i]));
-            const unsigned char cb = static_cast<unsigned char>(asciiLower(b[i]));
-            if (ca != cb)
-                return ca < cb ? -1 : 1;
-        }
-        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    // While both are ASCII the first difference decides; the rest of the
+    // longer text cannot make it shorter. A character outside ASCII may fold
+    // into ASCII, so from the first one on the texts are compared whole.
+    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+    std::size_t i = 0;
+    for (; i < common; ++i) {
+        if (((static_cast<unsigned char>(a[i]) | static_cast<unsigned char>(b[i])) & 0x80) != 0)
+            break;
+        const unsigned char ca = static_cast<unsigned char>(asciiLower(a[i]));
+        const unsigned char cb = static_cast<unsigned char>(asciiLower(b[i]));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
     }
+    if (i == common)
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
     const std::u16string wa = ansiToWide(ansiToLower(a));
     const std::u16string wb = ansiToWide(ansiToLower(b));
     // Compare by code point, so characters outside the BMP order after all others.

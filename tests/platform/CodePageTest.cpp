@@ -85,6 +85,12 @@ TEST(CodePage, NoCaseOrderFoldsToLowerCase)
     // ASCII against text beyond it orders by code point as well.
     EXPECT_LT(ansiCompareNoCase("Zebra", "\xC3\x84pfel"), 0);
     EXPECT_EQ(ansiCompareNoCase("", ""), 0);
+    // Past an equal ASCII start, what follows is folded as a whole.
+    CodePageScope cp(CP_UTF8);
+    EXPECT_EQ(ansiCompareNoCase("Card \xC3\x84", "card \xC3\xA4"), 0);
+    EXPECT_LT(ansiCompareNoCase("Card \xC3\x84", "card \xC3\xA4x"), 0);
+    EXPECT_LT(ansiCompareNoCase("card z", "Card \xC3\xA4"), 0);
+    EXPECT_GT(ansiCompareNoCase("Card \xC3\xA4" "b", "CARD \xC3\x84" "A"), 0);
 }
 
 TEST(CodePage, LowerContainsFoldsTheTextOnly)
