@@ -53,6 +53,9 @@ public:
 
     bool sync(int handle) override { return ::fsync(handle) == 0; }
 
+    // Offset 0 and length 0 cover the whole file.
+    void startWriteback(int handle) override { ::sync_file_range(handle, 0, 0, SYNC_FILE_RANGE_WRITE); }
+
     // The handle is gone after close(2) even when it reports an error, so it is never retried.
     bool close(int handle) override { return ::close(handle) == 0; }
 

@@ -25,6 +25,10 @@ public:
     virtual off_t seek(int handle, off_t offset, int whence) = 0;
     virtual bool truncate(int handle, off_t size) = 0;
     virtual bool sync(int handle) = 0;
+    // Starts writing the file's changed pages to the disk without waiting for
+    // them, so that a later sync has less to wait for. Only a hint: it makes
+    // nothing durable, and failing changes nothing.
+    virtual void startWriteback(int handle) = 0;
     virtual bool close(int handle) = 0;
     virtual bool size(int handle, std::uint64_t& size) = 0;
     // True in `readOnly` when nobody may write the file (no write permission bit).

@@ -48,6 +48,7 @@ public:
         calls.push_back("sync");
         return system().sync(handle);
     }
+    void startWriteback(int handle) override { system().startWriteback(handle); }
     bool close(int handle) override { return system().close(handle); }
     bool size(int handle, std::uint64_t& size) override { return system().size(handle, size); }
     bool isReadOnly(const std::string& path, bool& readOnly) override { return system().isReadOnly(path, readOnly); }

@@ -54,6 +54,9 @@ void CBackgroundWriter::run(std::stop_token stop)
         const bool skip = failed;
         guard.unlock();
         const bool written = skip || writeAll(queued.get(), queuedLength);
+        // The disk starts on each block at once, so closing has little left to wait for.
+        if (written && !skip)
+            api.startWriteback(handle);
         guard.lock();
         failed = failed || !written;
         spare = std::move(queued);

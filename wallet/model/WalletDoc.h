@@ -146,8 +146,8 @@ private:
     void restoreStoredCard(CCategory& category, CCard& card);
 
     bool readWallet(const CString& path, bool askPassword, bool keepKey);
-    bool writeTemporaryCopy(const std::string& target, std::string& temporary);
-    bool replaceWallet(const std::string& target, const std::string& temporary);
+    bool writeTemporaryCopy(const std::string& target, std::string& temporary, CFileOutputStream& copy);
+    bool replaceWallet(const std::string& target, const std::string& temporary, CFileOutputStream& copy);
     bool prepareUpgrade();
     bool openStore(const CString& path, bool truncate);
     void walletLoaded(const CString& path);

@@ -145,35 +145,36 @@ bool CWalletDoc::prepareUpgrade()
     return true;
 }
 
-// The whole tree goes into a temporary file beside the wallet, which then
-// takes the wallet's place in one step (replaceWallet): at every moment the
-// wallet's name holds either the old file or the new one, whole.
-bool CWalletDoc::writeTemporaryCopy(const std::string& target, std::string& temporary)
+// The whole tree goes into a temporary file beside the wallet (left open and
+// not yet synced), which then takes the wallet's place in one step
+// (replaceWallet): at every moment the wallet's name holds either the old
+// file or the new one, whole.
+bool CWalletDoc::writeTemporaryCopy(const std::string& target, std::string& temporary, CFileOutputStream& copy)
 {
     if (!createTemporaryFileBeside(target, kTemporaryPrefix, temporary)) {
         showMessage(DocumentTexts::kCannotOpen);
         return false;
     }
-    CFileOutputStream out;
-    bool written = out.open(fromNativePath(temporary), false);
+    bool written = copy.open(fromNativePath(temporary), false);
     if (written) {
-        out.writeBehind();
+        copy.writeBehind();
         WalletPointers pointers;
         NodeTreeState::setRewriteMode(true);
-        written = writeWholeWallet(out, *root, documentCheckBlock(), pointers);
+        written = writeWholeWallet(copy, *root, documentCheckBlock(), pointers);
         NodeTreeState::setRewriteMode(false);
-        written = out.close() && written;
     }
     if (!written) {
+        copy.close();
         fileApi().remove(temporary);
         showMessage(DocumentTexts::kCannotOpen);
     }
     return written;
 }
 
-bool CWalletDoc::replaceWallet(const std::string& target, const std::string& temporary)
+// Closing the copy syncs it; only then does it take the wallet's name.
+bool CWalletDoc::replaceWallet(const std::string& target, const std::string& temporary, CFileOutputStream& copy)
 {
-    if (replaceFileWith(target, temporary))
+    if (copy.close() && replaceFileWith(target, temporary))
         return true;
     fileApi().remove(temporary);
     showMessage(DocumentTexts::kCannotOpen);
@@ -185,7 +186,8 @@ bool CWalletDoc::openWalletFile(const CString& path)
     deleteContents();
     const std::string target = toNativePath(path);
     std::string temporary;
-    if (!readWallet(path, options.promptOnOpen(), false) || !prepareUpgrade() || !writeTemporaryCopy(target, temporary)) {
+    CFileOutputStream copy;
+    if (!readWallet(path, options.promptOnOpen(), false) || !prepareUpgrade() || !writeTemporaryCopy(target, temporary, copy)) {
         deleteContents();
         return false;
     }
@@ -193,10 +195,10 @@ bool CWalletDoc::openWalletFile(const CString& path)
     bool replaced = false;
     {
         // The tree just written is freed on a second thread while the copy
-        // is synced into place (the read after that has both cores).
+        // is synced and put in place (the read after that has both cores).
         const std::jthread freeing = disposeOf(std::exchange(root, nullptr));
         resetTree();
-        replaced = replaceWallet(target, temporary);
+        replaced = replaceWallet(target, temporary, copy);
     }
     if (!replaced || !readWallet(path, false, true)) {
         deleteContents();

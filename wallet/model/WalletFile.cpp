@@ -31,7 +31,7 @@ bool writeWholeWallet(CFileOutputStream& out, CCategory& root, const CSizedArray
     root.setWriteSubtree(true);
     const bool saved = root.save(out);
     root.setWriteSubtree(false);
-    return saved && patchSlot(out, pointers.rootPointerOffset, root.getPosition());
+    return saved && out.setCurrentPosition(pointers.rootPointerOffset) && writeOffset(out, root.getPosition());
 }
 
 bool patchSlot(CFileOutputStream& out, std::uint32_t slot, std::uint32_t value)

@@ -33,8 +33,9 @@ struct WalletPointers {
 // The header and an index block whose root offset is still 0.
 bool writeWalletHeader(COutputStream& out, const CSizedArray& checkBlock, WalletPointers& pointers);
 
-// The header, every record of the tree and the root's offset in its slot;
-// the records are durable before the slot is written.
+// The header, every record of the tree and the root's offset in its slot,
+// into a new file, which nothing reads before it is whole: the caller syncs
+// it before it takes the wallet's place.
 bool writeWholeWallet(CFileOutputStream& out, CCategory& root, const CSizedArray& checkBlock, WalletPointers& pointers);
 
 // Writes `value` at `slot` once everything appended before is durable, then
