@@ -2,7 +2,9 @@
 // the exact records and slots that each edit appends and overwrites.
 #include "DocumentFixture.h"
 
+#include "model/FileOutputStream.h"
 #include "model/NodeTreeState.h"
+#include "model/WalletFile.h"
 
 #include <utility>
 
@@ -195,6 +197,47 @@ TEST_F(WalletFile, OpeningCompactsEveryRecordOnceAndReplacesTheFileInOneStep)
     EXPECT_EQ(std::count_if(std::filesystem::directory_iterator(dir.path()), {}, [](const auto&) { return true; }), 1)
         << "no temporary file is left";
     doc->deleteContents();
+}
+
+// A wallet large enough for the open to read and write on several threads:
+// the compacted file of a compact wallet is the same file, byte for byte, and
+// the tree read back is the tree written.
+TEST_F(WalletFile, LargeWalletOpensToTheSameFileAndTree)
+{
+    CCategory root("My Wallet", kNewWalletRootIcon, 0, false);
+    for (int c = 0; c < 12; ++c) {
+        auto group = std::make_unique<CCategory>(("Group " + std::to_string(c)).c_str(), 1, 0, false);
+        for (int s = 0; s < 4; ++s) {
+            auto category = std::make_unique<CCategory>(("Category " + std::to_string(s)).c_str(), 1, 0, false);
+            for (int k = 0; k < 110; ++k)
+                category->insertCard(password(("Card " + std::to_string(k % 40)).c_str(), ("secret " + std::to_string(c * 1000 + k)).c_str()));
+            group->insertCategory(std::move(category));
+        }
+        root.insertCategory(std::move(group));
+    }
+    {
+        CFileOutputStream out;
+        ASSERT_TRUE(out.open(walletPath(), true));
+        WalletPointers pointers;
+        ASSERT_TRUE(writeWholeWallet(out, root, CSizedArray(), pointers));
+        ASSERT_TRUE(out.close());
+    }
+    const Bytes written = fileBytes();
+    const auto describe = [](const CCategory& tree) {
+        std::string text;
+        for (const auto& group : tree.getSubcategories())
+            for (const auto& category : group->getSubcategories())
+                for (const auto& card : category->getCards())
+                    text += group->getName().str() + "/" + category->getName().str() + "/" + card->getName().str() + ":" +
+                            dynamic_cast<const CCardPassword&>(*card).text(CCardPassword::Password).str() + "\n";
+        return text;
+    };
+    for (int open = 0; open < 2; ++open) {
+        ASSERT_TRUE(doc->openWalletFile(walletPath())) << open;
+        EXPECT_TRUE(fileBytes() == written) << open;
+        EXPECT_EQ(describe(doc->getRoot()), describe(root)) << open;
+        doc->deleteContents();
+    }
 }
 
 TEST_F(WalletFile, EditRecordsAreDurableBeforeTheirSlotIsWritten)
