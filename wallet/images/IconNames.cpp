@@ -10,17 +10,6 @@ CString customName(const char* file) { return CString(kCustomFolder) + file; }
 
 namespace IconIndexing {
 
-int imageIndex(const std::vector<CString>& names, const CString& name, bool plain)
-{
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (names[i] == name) {
-            const int index = static_cast<int>(i);
-            return plain ? index : variantIndex(static_cast<int>(names.size()), index);
-        }
-    }
-    return IconNames::kMissingIconIndex;
-}
-
 int variantIndex(int plainCount, int index)
 {
     if (index < IconNames::kSpecialCount || index == IconNames::kNoImage)
@@ -50,9 +39,18 @@ CIconNames::CIconNames(const std::vector<CString>& customFiles)
         m_names.push_back(IconNames::standardName(file));
     for (const CString& file : customFiles)
         m_names.push_back(IconNames::customName(file));
+    // A name given twice (a custom icon named like a standard one) means the first.
+    for (std::size_t i = 0; i < m_names.size(); ++i)
+        m_indexOf.emplace(m_names[i], static_cast<int>(i));
 }
 
-int CIconNames::imageIndex(const CString& name, bool plain) const { return IconIndexing::imageIndex(m_names, name, plain); }
+int CIconNames::imageIndex(const CString& name, bool plain) const
+{
+    const auto found = m_indexOf.find(name);
+    if (found == m_indexOf.end())
+        return IconNames::kMissingIconIndex;
+    return plain ? found->second : variantIndex(found->second);
+}
 
 int CIconNames::variantIndex(int index) const { return IconIndexing::variantIndex(plainCount(), index); }
 

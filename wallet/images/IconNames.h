@@ -10,6 +10,7 @@
 
 #include "IconIndex.h"
 
+#include <unordered_map>
 #include <vector>
 
 namespace IconNames {
@@ -71,13 +72,14 @@ public:
 
 private:
     std::vector<CString> m_names;
+    // Every card asks for its icon by name when it is read.
+    std::unordered_map<CString, int> m_indexOf;
 };
 
 // The index arithmetic over any name vector of plain icons, shared with the
 // icon catalogue, which keeps its own copy of the names.
 namespace IconIndexing {
 
-int imageIndex(const std::vector<CString>& names, const CString& name, bool plain);
 int variantIndex(int plainCount, int index);
 const CString& iconName(const std::vector<CString>& names, int index);
 
