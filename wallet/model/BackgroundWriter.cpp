@@ -1,6 +1,5 @@
 #include "model/BackgroundWriter.h"
 
-#include <cerrno>
 #include <new>
 #include <system_error>
 

@@ -2,8 +2,6 @@
 
 #include "model/Category.h"
 #include "model/FileInputStream.h"
-#include "model/NodeFactory.h"
-#include "model/StreamValues.h"
 
 #include <algorithm>
 #include <new>
@@ -17,31 +15,6 @@ CCardListReader*& activeReader()
 {
     static CCardListReader* reader = nullptr;
     return reader;
-}
-
-// One list as a category's load reads it: the list ends at the first record
-// that is not a card; a card that fails to load fails the list. `reached`
-// counts the offsets the walk would have reached, the one that ends the list
-// included. Each card goes into its category as soon as it is read, while it
-// is in the cache.
-bool readCardList(ZenthoIO::CInputStream& in, CCategory& category, const std::vector<std::uint32_t>& offsets, unsigned int version,
-                  std::size_t& reached)
-{
-    for (reached = 0; reached < offsets.size();) {
-        const std::uint32_t offset = offsets[reached++];
-        if (!in.setCurrentPosition(offset))
-            return false;
-        int typeId = 0;
-        if (!read(in, typeId) || typeId == CNode::kCategoryTypeId)
-            break;
-        std::unique_ptr<CNode> node = createNode(typeId, offset);
-        if (!node)
-            break;
-        if (!node->load(in, version))
-            return false;
-        category.insertCard(std::unique_ptr<CCard>(static_cast<CCard*>(node.release())));
-    }
-    return in.getError() == 0;
 }
 
 } // namespace
@@ -64,7 +37,7 @@ void CCardListReader::readLists(ZenthoIO::CInputStream& in)
     try {
         for (std::size_t i = nextList++; i < lists.size() && !failed; i = nextList++) {
             CardList& list = lists[i];
-            if (!readCardList(in, *list.category, list.offsets, list.version, list.reached))
+            if (!list.category->loadCards(in, list.offsets, list.version, list.reached))
                 failed = true;
         }
     } catch (const std::bad_alloc&) {
@@ -74,10 +47,8 @@ void CCardListReader::readLists(ZenthoIO::CInputStream& in)
 
 bool CCardListReader::eachOffsetReachedOnce() const
 {
-    return std::all_of(lists.begin(), lists.end(), [](const CardList& list) {
-        const auto end = list.offsets.begin() + static_cast<std::ptrdiff_t>(list.reached);
-        return std::all_of(list.offsets.begin(), end, CCategory::reachRecordFirstTime);
-    });
+    return std::all_of(lists.begin(), lists.end(),
+                       [](const CardList& list) { return CCategory::reachRecordsFirstTime(list.offsets, list.reached); });
 }
 
 bool CCardListReader::readAll(CFileInputStream& in, std::size_t cardsForSecondThread)

@@ -1,11 +1,11 @@
 // Reading a large tree is mostly reading card records, and a card record
 // holds no offsets of its own. While a CCardListReader is active, the tree
-// walk only notes each plain category's card list; readAll then reads the
-// noted lists on two threads, each with its own view of the file, each card
-// going into its category in list order. Afterwards the offsets each list
-// used are taken as reached, in list order, so a record listed twice fails
-// the read just as reading the cards in the walk would. (A category record
-// met in a card list ends the list, as in the walk, but is not followed.)
+// walk only notes each plain category's card list; readAll then has the
+// noted lists read (CCategory::loadCards) on two threads, each with its own
+// view of the file, each card going into its category in list order.
+// Afterwards the offsets each list reached are taken as reached, in list
+// order, as a category reading its list at once does, so the tree and its
+// failures are the same either way.
 //
 // Card loading is safe on a second thread: it touches nothing the tree
 // shares, and the icon numbering it asks is safe to ask from several
@@ -59,7 +59,6 @@ private:
         CCategory* category;
         std::vector<std::uint32_t> offsets;
         unsigned int version;
-        // How many offsets the read reached: the list ends at the first record that is not a card.
         std::size_t reached = 0;
     };
 

@@ -141,8 +141,6 @@ CCategory::CCategory(const CCategory& other)
 
 CCategory::~CCategory() = default;
 
-bool CCategory::reachRecordFirstTime(std::uint32_t offset) { return reachFirstTime(offset); }
-
 CCard* CCategory::insertCard(std::unique_ptr<CCard> card) { return insertSorted(cards, std::move(card), this); }
 
 CCategory* CCategory::insertCategory(std::unique_ptr<CCategory> category) { return insertSorted(subcategories, std::move(category), this); }
@@ -253,41 +251,63 @@ bool CCategory::load(ZenthoIO::CInputStream& in, unsigned int version)
           read(in, encrypted)))
         return false;
     NodeTreeState::setOrderFlag(order);
-    if (!CNode::load(in, version) || !loadChildren<CCategory>(in, subcategoryOffsets, version))
+    if (!CNode::load(in, version) || !loadSubcategories(in, subcategoryOffsets, version))
         return false;
     bool cardsRead = false;
+    std::size_t reached = 0;
     if (isEncrypted())
         cardsRead = loadSealedRecords(in, cardOffsets);
     else if (CCardListReader* reader = CCardListReader::active())
         cardsRead = reader->defer(*this, std::move(cardOffsets), version);
     else
-        cardsRead = loadChildren<CCard>(in, cardOffsets, version);
+        cardsRead = loadCards(in, cardOffsets, version, reached) && reachRecordsFirstTime(cardOffsets, reached);
     return cardsRead && in.getError() == 0;
 }
 
 // A list ends at the first record that is not of its kind. An offset that
 // lies outside the data or was reached before, or a child that fails to
 // load, fails the whole category.
-template <class Child>
-bool CCategory::loadChildren(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version)
+bool CCategory::loadSubcategories(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version)
 {
-    constexpr bool categories = std::is_same_v<Child, CCategory>;
     for (std::uint32_t offset : offsets) {
         if (!reachFirstTime(offset) || !in.setCurrentPosition(offset))
             return false;
         std::unique_ptr<CNode> node;
         const bool loaded = readNode(in, node, version);
-        if (!node || node->isCategory() != categories)
+        if (!node || !node->isCategory())
             break;
         if (!loaded)
             return false;
-        std::unique_ptr<Child> child(static_cast<Child*>(node.release()));
-        if constexpr (categories)
-            insertCategory(std::move(child));
-        else
-            insertCard(std::move(child));
+        insertCategory(std::unique_ptr<CCategory>(static_cast<CCategory*>(node.release())));
     }
     return true;
+}
+
+// Card records hold no offsets, so the list is read first and its offsets
+// are taken as reached afterwards; a category record in it ends the list
+// without being followed.
+bool CCategory::loadCards(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version, std::size_t& reached)
+{
+    for (reached = 0; reached < offsets.size();) {
+        const std::uint32_t offset = offsets[reached++];
+        if (!in.setCurrentPosition(offset))
+            return false;
+        int typeId = 0;
+        if (!read(in, typeId) || typeId == kCategoryTypeId)
+            break;
+        std::unique_ptr<CNode> node = createNode(typeId, offset);
+        if (!node)
+            break;
+        if (!node->load(in, version))
+            return false;
+        insertCard(std::unique_ptr<CCard>(static_cast<CCard*>(node.release())));
+    }
+    return in.getError() == 0;
+}
+
+bool CCategory::reachRecordsFirstTime(const std::vector<std::uint32_t>& offsets, std::size_t count)
+{
+    return std::all_of(offsets.begin(), offsets.begin() + static_cast<std::ptrdiff_t>(count), reachFirstTime);
 }
 
 bool CCategory::loadSealedRecords(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets)

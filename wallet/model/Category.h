@@ -27,9 +27,13 @@ public:
 
     bool save(COutputStream& out) override;
     bool load(ZenthoIO::CInputStream& in, unsigned int version) override;
-    // While a tree is read: false when the record at `offset` was reached
-    // before in this read (which fails the read).
-    static bool reachRecordFirstTime(std::uint32_t offset);
+    // Reads this category's card list (at once, or later for a card list
+    // reader); `reached` counts the offsets it reached, the one that ended
+    // the list included. False when a card fails to load.
+    bool loadCards(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version, std::size_t& reached);
+    // While a tree is read: false when one of the first `count` records was
+    // reached before in this read (which fails the read).
+    static bool reachRecordsFirstTime(const std::vector<std::uint32_t>& offsets, std::size_t count);
     // Copies the whole subtree; null when a part of it could not be copied
     // (sealed cards that cannot be opened). Opens this category's sealed cards.
     CCategory* clone() override;
@@ -82,8 +86,7 @@ private:
     bool saveCards(COutputStream& out, std::vector<std::uint32_t>& offsets);
     bool saveSealedRecords(COutputStream& out, std::vector<std::uint32_t>& offsets);
     bool saveCardForRewrite(COutputStream& out, CCard& card);
-    template <class Child>
-    bool loadChildren(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version);
+    bool loadSubcategories(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets, unsigned int version);
     bool loadSealedRecords(ZenthoIO::CInputStream& in, const std::vector<std::uint32_t>& offsets);
     bool copyChildrenFrom(CCategory& source);
 
