@@ -15,6 +15,15 @@ packages=(
     clang
     libclang-rt-dev
     sqlite3
+    qt6-base-dev
+    qt6-multimedia-dev
+    qt6-qpa-plugins
+    fonts-dejavu-core
+    gstreamer1.0-plugins-base
+    xvfb
+    xauth
+    imagemagick
+    poppler-utils
 )
 
 missing=()
