@@ -24,6 +24,12 @@ packages=(
     xauth
     imagemagick
     poppler-utils
+    desktop-file-utils
+    appstream
+    shared-mime-info
+    libglib2.0-bin
+    dpkg-dev
+    man-db
 )
 
 missing=()

@@ -87,12 +87,13 @@ def sheet(images):
     return width, height, canvas
 
 
-def png(width, height, canvas):
+def png(width, height, canvas, alpha=False):
+    """A PNG of rows of (r, g, b) pixels, or (r, g, b, a) ones with `alpha`."""
     raw = b''.join(b'\0' + bytes(c for pixel in row for c in pixel) for row in canvas)
 
     def chunk(kind, data):
         return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0))
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 6 if alpha else 2, 0, 0, 0))
             + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
