@@ -290,9 +290,11 @@ bool ansiLowerContains(std::string_view text, std::string_view lowered)
 
 int ansiCompareNoCase(std::string_view a, std::string_view b)
 {
+    // The order is that of the folded bytes, compared unsigned, as Windows
+    // orders names in its code page; in UTF-8 that is code-point order.
     // While both are ASCII the first difference decides; the rest of the
     // longer text cannot make it shorter. A character outside ASCII may fold
-    // into ASCII, so from the first one on the texts are compared whole.
+    // into ASCII, so from the first one on the rest is folded as a whole.
     const std::size_t common = a.size() < b.size() ? a.size() : b.size();
     std::size_t i = 0;
     for (; i < common; ++i) {
@@ -305,13 +307,8 @@ int ansiCompareNoCase(std::string_view a, std::string_view b)
     }
     if (i == common)
         return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-    const std::u16string wa = ansiToWide(ansiToLower(a));
-    const std::u16string wb = ansiToWide(ansiToLower(b));
-    // Compare by code point, so characters outside the BMP order after all others.
-    std::u32string ca, cb;
-    forEachCodePoint(wa, [&](char32_t cp) { ca += cp; });
-    forEachCodePoint(wb, [&](char32_t cp) { cb += cp; });
-    const int r = ca.compare(cb);
+    // std::string compares its bytes as unsigned char.
+    const int r = ansiToLower(a.substr(i)).compare(ansiToLower(b.substr(i)));
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 

@@ -75,22 +75,45 @@ TEST(CodePage, CaseFoldingIsUnicodeInBothCodePages)
     }
 }
 
-TEST(CodePage, NoCaseOrderFoldsToLowerCase)
+// Names order by their folded bytes compared unsigned, as on Windows: in
+// Windows-1252 the characters kept at 0x80..0x9F go before the accented
+// letters, in UTF-8 (code-point order) after them.
+TEST(CodePage, NoCaseOrderComparesFoldedBytes)
 {
-    // Folding to lower case puts "_" (0x5F) before letters.
-    EXPECT_LT(ansiCompareNoCase("_x", "a"), 0);
-    EXPECT_LT(ansiCompareNoCase("apple", "Banana"), 0);
-    EXPECT_GT(ansiCompareNoCase("b", "A"), 0);
-    EXPECT_LT(ansiCompareNoCase("ab", "ABC"), 0);
-    // ASCII against text beyond it orders by code point as well.
-    EXPECT_LT(ansiCompareNoCase("Zebra", "\xC3\x84pfel"), 0);
-    EXPECT_EQ(ansiCompareNoCase("", ""), 0);
-    // Past an equal ASCII start, what follows is folded as a whole.
-    CodePageScope cp(CP_UTF8);
-    EXPECT_EQ(ansiCompareNoCase("Card \xC3\x84", "card \xC3\xA4"), 0);
-    EXPECT_LT(ansiCompareNoCase("Card \xC3\x84", "card \xC3\xA4x"), 0);
-    EXPECT_LT(ansiCompareNoCase("card z", "Card \xC3\xA4"), 0);
-    EXPECT_GT(ansiCompareNoCase("Card \xC3\xA4" "b", "CARD \xC3\x84" "A"), 0);
+    const struct {
+        const char* a; // as UTF-8, converted to the code page under test
+        const char* b;
+        int in1252, inUtf8;
+    } cases[] = {
+        {"\xE2\x80\xA6", "\xC3\xA0", -1, 1},           // ellipsis 0x85, a-grave 0xE0
+        {"\xC5\x93uvre", "\xC3\x84", -1, 1},           // oe 0x9C, A-umlaut 0xC4 folded to 0xE4
+        {"\xE2\x82\xAC", "\xC3\xA9", -1, 1},           // euro 0x80, e-acute 0xE9
+        {"\xC5\xA0", "\xC3\xA9", -1, 1},               // S-caron 0x8A folded to 0x9A
+        {"\xC5\x92UVRE", "\xC5\x93uvre", 0, 0},        // OE 0x8C folds to oe 0x9C
+        {"\xC5\xB8", "\xC3\xBD", 1, 1},                // Y-diaeresis folds to 0xFF, after y-acute
+        {"\xC3\x84pfel", "\xC3\xA4PFEL", 0, 0},
+        {"Zebra", "\xC3\x84pfel", -1, -1},
+        {"_x", "a", -1, -1},                           // folding to lower case puts "_" before letters
+        {"apple", "Banana", -1, -1},
+        {"b", "A", 1, 1},
+        {"ab", "ABC", -1, -1},
+        {"", "", 0, 0},
+        // Past an equal ASCII start, what follows is folded as a whole.
+        {"Card \xC3\x84", "card \xC3\xA4", 0, 0},
+        {"Card \xC3\x84", "card \xC3\xA4x", -1, -1},
+        {"card z", "Card \xC3\xA4", -1, -1},
+        {"Card \xC3\xA4" "b", "CARD \xC3\x84" "A", 1, 1},
+    };
+    const auto sign = [](int r) { return r < 0 ? -1 : (r > 0 ? 1 : 0); };
+    for (const UINT page : {CP_WINDOWS_1252, CP_UTF8}) {
+        CodePageScope scope(page);
+        for (const auto& c : cases) {
+            const int expected = page == CP_UTF8 ? c.inUtf8 : c.in1252;
+            const std::string a = wideToAnsi(utf8ToWide(c.a)), b = wideToAnsi(utf8ToWide(c.b));
+            EXPECT_EQ(sign(ansiCompareNoCase(a, b)), expected) << page << ": " << c.a << " / " << c.b;
+            EXPECT_EQ(sign(ansiCompareNoCase(b, a)), -expected) << page << ": " << c.b << " / " << c.a;
+        }
+    }
 }
 
 TEST(CodePage, LowerContainsFoldsTheTextOnly)
