@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 TEST(CodePage, Windows1252TextRoundTripsThroughUtf16)
@@ -53,6 +56,51 @@ TEST(CodePage, Utf8ConversionIgnoresTheProcessCodePage)
     EXPECT_EQ(utf8ToWide("\xE2\x82\xAC\xF0\x9F\x94\x91"), u"\u20AC\U0001F511");
     EXPECT_EQ(utf8ToWide("a\xE9" "b"), u"a\uFFFDb"); // malformed: replaced, not read as 1252
     EXPECT_EQ(wideToUtf8(u"\u20AC\U0001F511"), "\xE2\x82\xAC\xF0\x9F\x94\x91");
+}
+
+std::vector<unsigned char> littleEndianUnits(std::u16string_view wide)
+{
+    std::vector<unsigned char> units;
+    for (const char16_t unit : wide) {
+        units.push_back(static_cast<unsigned char>(unit & 0xFF));
+        units.push_back(static_cast<unsigned char>(unit >> 8));
+    }
+    return units;
+}
+
+std::u16string unitsOfAnsi(const std::string& ansi)
+{
+    std::vector<unsigned char> units(2 * ansi.size());
+    std::u16string wide(ansiToUnits(ansi, units.data()), u'\0');
+    for (std::size_t i = 0; i < wide.size(); ++i)
+        wide[i] = static_cast<char16_t>(units[2 * i] | units[2 * i + 1] << 8);
+    return wide;
+}
+
+// The straight conversions between little-endian units and the code page
+// give what the conversions through a wide string give.
+TEST(CodePage, UnitsConvertAsTheWideStringsDo)
+{
+    using namespace std::string_literals;
+    const std::u16string texts[] = {
+        u""s, u"plain ASCII longer than a block of units"s, u"caf\u00E9 cr\u00E8me \u20AC 12"s,
+        u"\u0152uvre \u2026 \u017D"s, u"key \U0001F511 end"s, u"lone \xD800 surrogate \xDC00"s, u"\u0416\u0443\u043A"s,
+        u"\x0081\x008D control"s, u"abc\0after the zero unit"s, u"abcd\0after a block"s,
+    };
+    for (const UINT page : {CP_WINDOWS_1252, CP_UTF8}) {
+        CodePageScope scope(page);
+        for (const std::u16string& wide : texts) {
+            const std::vector<unsigned char> units = littleEndianUnits(wide);
+            std::string ansi(3 * wide.size(), '\0');
+            ansi.resize(unitsToAnsi(units.data(), wide.size(), ansi.data()));
+            EXPECT_EQ(ansi, wideToAnsi(wide.substr(0, wide.find(u'\0')))) << page;
+            EXPECT_EQ(unitsOfAnsi(ansi), ansiToWide(ansi)) << page;
+        }
+    }
+    // Bytes that are not UTF-8 are read as Windows-1252, as ansiToWide reads them.
+    CodePageScope scope(CP_UTF8);
+    const std::string legacy = "caf\xE9 \x80 \xC3";
+    EXPECT_EQ(unitsOfAnsi(legacy), ansiToWide(legacy));
 }
 
 TEST(CodePage, CharactersWithoutAWindows1252ByteBecomeQuestionMarks)
