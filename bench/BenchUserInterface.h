@@ -3,7 +3,7 @@
 // so that a failing step can say why.
 #pragma once
 
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <string>
 

@@ -18,6 +18,17 @@ constexpr std::array kWords = {
     "stone", "summer", "swan", "tower", "travel", "union", "valley", "velvet", "village", "violet", "west", "willow",
     "winter", "work",
 };
+// Words outside ASCII that the long texts mix in: Latin-1 letters, a few
+// beyond it and the signs people type (euro, dashes, quotes).
+constexpr std::array kAccentedWords = {
+    "caf\xC3\xA9", "Gr\xC3\xBC\xC3\x9F" "e", "na\xC3\xAFve", "Stra\xC3\x9F" "e", "\xC3\x98resund", "\xC3\x86r\xC3\xB8",
+    "cr\xC3\xA8me", "fa\xC3\xA7" "ade", "Z\xC3\xBCrich", "M\xC3\xA1laga", "Krak\xC3\xB3w", "sm\xC3\xB6rg\xC3\xA5sbord",
+    "12\xE2\x82\xAC", "\xE2\x80\x94", "\xE2\x80\x9Equote\xE2\x80\x9C", "\xC5\x93uvre", "\xC5\x81\xC3\xB3\xC5\xBA",
+    "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0",
+};
+// One word in so many of a text with accented words is one of them.
+constexpr int kAccentedOneIn = 5;
+
 constexpr std::array kFirstNames = {"Anna", "Ben", "Carla", "David", "Elena", "Frank", "Grace", "Henrik", "Ines", "Jonas",
                                     "Katrin", "Luis", "Maria", "Nils", "Olga", "Peter", "Rosa", "Stefan", "Tanja", "Victor"};
 constexpr std::array kLastNames = {"Andersson", "Becker", "Costa", "Dubois", "Eriksen", "Fischer", "Garcia", "Hoffmann",
@@ -48,7 +59,12 @@ const char* pick(std::mt19937& random, const List& list)
 
 int SampleText::number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
 
-std::string SampleText::word() { return pick(random, kWords); }
+std::string SampleText::word()
+{
+    if (accented && number(1, kAccentedOneIn) == 1)
+        return pick(random, kAccentedWords);
+    return pick(random, kWords);
+}
 
 std::string SampleText::capitalised()
 {
@@ -108,8 +124,23 @@ std::string SampleText::field(std::string_view name)
         return personName();
     if (contains(name, "address") || contains(name, "location"))
         return std::to_string(number(1, 250)) + " " + capitalised() + " " + capitalised() + " Street";
-    return words(1, 3);
+    return freeText();
 }
+
+std::string SampleText::sentences(int low, int high, int lowWords, int highWords)
+{
+    accented = lengths == Lengths::Long && number(0, 1) == 1;
+    std::string text;
+    for (int sentence = number(low, high); sentence > 0; --sentence) {
+        std::string line = words(lowWords, highWords);
+        line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
+        text += (text.empty() ? "" : " ") + line + ".";
+    }
+    accented = false;
+    return text;
+}
+
+std::string SampleText::freeText() { return lengths == Lengths::Long ? sentences(1, 1, 8, 20) : words(1, 3); }
 
 std::string SampleText::cardName() { return capitalised() + " " + word() + " " + digits(number(2, 4)); }
 
@@ -117,13 +148,7 @@ std::string SampleText::categoryName() { return capitalised() + " " + capitalise
 
 std::string SampleText::notes()
 {
-    if (number(0, 1) == 0)
-        return std::string();
-    std::string text;
-    for (int sentence = number(1, 3); sentence > 0; --sentence) {
-        std::string line = words(4, 12);
-        line[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(line[0])));
-        text += (text.empty() ? "" : " ") + line + ".";
-    }
-    return text;
+    if (lengths == Lengths::Long)
+        return sentences(5, 10, 6, 14);
+    return number(0, 1) == 0 ? std::string() : sentences(1, 3, 4, 12);
 }

@@ -16,6 +16,8 @@ struct ResultRow {
     // The highest ratio keldra / reference the wallet aims at; 0 for none.
     double limit = 0;
     std::string note;
+    // The wallet's text lengths: "everyday" or "long".
+    std::string texts = "everyday";
 };
 
 struct BenchSettings {

@@ -70,7 +70,7 @@ bool makeWallet(const std::string& nativePath, const WalletShape& shape, std::st
 {
     BenchDocument bench;
     CWalletDoc& doc = bench.doc;
-    SampleText sample(shape.seed);
+    SampleText sample(shape.seed, shape.lengths);
 
     const int categoryCount = std::max(1, shape.cardCount / kCardsPerCategory);
     const int topCount = std::max(1, static_cast<int>(std::lround(std::sqrt(categoryCount))));
@@ -86,8 +86,13 @@ bool makeWallet(const std::string& nativePath, const WalletShape& shape, std::st
         categories.push_back(std::make_unique<CCategory>(CString(sample.categoryName()), IconNames::kDefaultCategoryIndex, i % IconNames::kCardTypeCount, encrypted));
         categories.back()->setModifiedTime(kBaseTime);
     }
-    for (int number = 0; number < shape.cardCount; ++number)
-        categories[static_cast<std::size_t>(number % categoryCount)]->insertCard(makeSampleCard(number, sample));
+    for (int number = 0; number < shape.cardCount; ++number) {
+        CCategory& category = *categories[static_cast<std::size_t>(number % categoryCount)];
+        // A sealed card holds at most 4 096 bytes, four for each byte of its
+        // texts, so the cards of encrypted categories keep everyday lengths.
+        sample.setLengths(category.isEncrypted() ? SampleText::Lengths::Everyday : shape.lengths);
+        category.insertCard(makeSampleCard(number, sample));
+    }
     // The categories past the top level go below the top-level ones in turn.
     for (int i = categoryCount - 1; i >= topCount; --i)
         categories[static_cast<std::size_t>(i % topCount)]->insertCategory(std::move(categories[static_cast<std::size_t>(i)]));

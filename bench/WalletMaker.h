@@ -1,21 +1,22 @@
 // Makes the wallets the benchmark measures, through the document as the
 // program would: cards of every kind in a two-level tree of categories, one
 // category per hundred cards, every fifth category encrypted under a
-// password. The same card count and seed always give the same records.
+// password. The same shape always gives the same records.
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include "SampleText.h"
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 class CCard;
 class CCategory;
-class SampleText;
 
 struct WalletShape {
     int cardCount = 0;
     std::uint32_t seed = 1;
+    SampleText::Lengths lengths = SampleText::Lengths::Everyday;
 };
 
 // Writes the wallet to `nativePath` (replacing any file there); false, with

@@ -1,8 +1,9 @@
-// keldraBench: makes wallets of 1 000, 10 000 and 100 000 cards and measures
-// the wallet's open, edits, search, export and memory against references
-// timed in the same run, then prints the table of ratios.
+// keldraBench: makes wallets of 1 000, 10 000 and 100 000 cards of everyday
+// lengths and one of 100 000 cards with long texts, measures the wallet's
+// open, edits, search, export and memory against references timed in the
+// same run, then prints the table of ratios.
 //
-//   keldraBench FOLDER [--cards 1000,10000,100000] [--runs N] [--edit-cycles N]
+//   keldraBench FOLDER [--cards 1000,10000,100000] [--long-cards 100000|none] [--runs N] [--edit-cycles N]
 //   keldraBench --open-repeatedly WALLET N    (N opens in one process, for profiling)
 #include "Measure.h"
 #include "Scenarios.h"
@@ -24,7 +25,18 @@ constexpr std::uint32_t kSeed = 20240611;
 struct Arguments {
     BenchSettings settings;
     std::vector<int> cardCounts{1000, 10000, 100000};
+    std::vector<int> longCardCounts{100000};
 };
+
+// "1000,10000" into its numbers; "none" gives none.
+std::vector<int> countList(const std::string& text)
+{
+    std::vector<int> counts;
+    std::istringstream list(text == "none" ? std::string() : text);
+    for (std::string count; std::getline(list, count, ',');)
+        counts.push_back(std::atoi(count.c_str()));
+    return counts;
+}
 
 bool parseArguments(int argc, char** argv, Arguments& arguments)
 {
@@ -39,18 +51,29 @@ bool parseArguments(int argc, char** argv, Arguments& arguments)
         } else if (option == "--edit-cycles") {
             arguments.settings.editCycles = std::max(1, std::atoi(value.c_str()));
         } else if (option == "--cards") {
-            arguments.cardCounts.clear();
-            std::istringstream list(value);
-            for (std::string count; std::getline(list, count, ',');)
-                arguments.cardCounts.push_back(std::atoi(count.c_str()));
+            arguments.cardCounts = countList(value);
+        } else if (option == "--long-cards") {
+            arguments.longCardCounts = countList(value);
         } else {
             return false;
         }
     }
-    return argc % 2 == 0 && !arguments.cardCounts.empty();
+    return argc % 2 == 0 && !(arguments.cardCounts.empty() && arguments.longCardCounts.empty());
 }
 
-std::string walletPath(const std::string& folder, int cards) { return folder + "/wallet-" + std::to_string(cards) + ".wal"; }
+// One wallet the benchmark makes and measures.
+struct BenchWallet {
+    std::string path;
+    WalletShape shape;
+    const char* texts; // the table's name of its text lengths
+};
+
+BenchWallet benchWallet(const std::string& folder, int cards, SampleText::Lengths lengths)
+{
+    const bool longTexts = lengths == SampleText::Lengths::Long;
+    return {folder + (longTexts ? "/wallet-long-" : "/wallet-") + std::to_string(cards) + ".wal", {cards, kSeed, lengths},
+            longTexts ? "long" : "everyday"};
+}
 
 std::string selfPath()
 {
@@ -69,13 +92,15 @@ void keepSettingsIn(const std::string& folder)
 
 void printTable(const Rows& rows)
 {
-    std::printf("%-36s %7s %10s  %-26s %10s %7s %7s  %s\n", "measure", "cards", "Keldra", "reference", "ref", "ratio", "target", "note");
+    std::printf("%-36s %-8s %7s %10s  %-26s %10s %7s %7s  %s\n", "measure", "texts", "cards", "Keldra", "reference", "ref", "ratio", "target",
+                "note");
     for (const ResultRow& row : rows) {
         const double ratio = row.referenceValue > 0 ? row.keldra / row.referenceValue : 0;
         char target[16] = "-";
         if (row.limit > 0)
             std::snprintf(target, sizeof target, "%s%.1f", ratio <= row.limit ? "<=" : "MISS>", row.limit);
-        std::printf("%-36s %7d %7.2f %-3s %-26s %7.2f %-3s %6.2fx %7s  %s\n", row.measure.c_str(), row.cards, row.keldra, row.unit,
+        std::printf("%-36s %-8s %7d %7.2f %-3s %-26s %7.2f %-3s %6.2fx %7s  %s\n", row.measure.c_str(), row.texts.c_str(), row.cards,
+                    row.keldra, row.unit,
                     row.reference.c_str(), row.referenceValue, row.unit, ratio, target, row.note.c_str());
     }
 }
@@ -90,36 +115,52 @@ int main(int argc, char** argv)
         return openRepeatedly(argv[2], std::max(1, std::atoi(argv[3])));
     Arguments arguments;
     if (!parseArguments(argc, argv, arguments)) {
-        std::cerr << "usage: keldraBench FOLDER [--cards 1000,10000,100000] [--runs N] [--edit-cycles N]\n";
+        std::cerr << "usage: keldraBench FOLDER [--cards 1000,10000,100000] [--long-cards 100000|none] [--runs N] [--edit-cycles N]\n";
         return 2;
     }
     const std::string& folder = arguments.settings.folder;
     keepSettingsIn(folder);
 
-    std::vector<int> made = arguments.cardCounts;
-    made.push_back(kSmallWalletCards);
-    for (const int cards : made) {
+    std::vector<BenchWallet> measured;
+    for (const int cards : arguments.cardCounts)
+        measured.push_back(benchWallet(folder, cards, SampleText::Lengths::Everyday));
+    for (const int cards : arguments.longCardCounts)
+        measured.push_back(benchWallet(folder, cards, SampleText::Lengths::Long));
+    const BenchWallet small = benchWallet(folder, kSmallWalletCards, SampleText::Lengths::Everyday);
+    std::vector<BenchWallet> made = measured;
+    made.push_back(small);
+    for (const BenchWallet& wallet : made) {
         std::string error;
         bool ok = false;
-        const double seconds = secondsOf([&] { return makeWallet(walletPath(folder, cards), {cards, kSeed}, error); }, ok);
+        const double seconds = secondsOf([&] { return makeWallet(wallet.path, wallet.shape, error); }, ok);
         if (!ok) {
-            std::cerr << "keldraBench: making the wallet of " << cards << " cards failed: " << error << "\n";
+            std::cerr << "keldraBench: making " << wallet.path << " failed: " << error << "\n";
             return 1;
         }
-        std::cerr << "made " << walletPath(folder, cards) << " (" << fileSize(walletPath(folder, cards)) / 1024 << " KiB) in " << seconds << " s\n";
+        std::cerr << "made " << wallet.path << " (" << fileSize(wallet.path) / 1024 << " KiB) in " << seconds << " s\n";
     }
 
     Rows rows;
     const std::string self = selfPath();
-    for (const int cards : arguments.cardCounts) {
-        const std::string wallet = walletPath(folder, cards);
-        if (!benchOpen(arguments.settings, wallet, cards, rows) || !benchSearchAndExport(arguments.settings, wallet, cards, rows) ||
-            !benchMemory(self, wallet, cards, rows))
+    for (const BenchWallet& wallet : measured) {
+        const std::size_t first = rows.size();
+        const int cards = wallet.shape.cardCount;
+        if (!benchOpen(arguments.settings, wallet.path, cards, rows) || !benchSearchAndExport(arguments.settings, wallet.path, cards, rows) ||
+            !benchMemory(self, wallet.path, cards, rows))
             return 1;
+        for (std::size_t row = first; row < rows.size(); ++row)
+            rows[row].texts = wallet.texts;
     }
-    const int largest = *std::max_element(arguments.cardCounts.begin(), arguments.cardCounts.end());
-    if (!benchEdits(arguments.settings, walletPath(folder, largest), largest, walletPath(folder, kSmallWalletCards), kSmallWalletCards, rows))
-        return 1;
+    // The edits go into the largest wallet of everyday lengths.
+    if (!arguments.cardCounts.empty()) {
+        const int largest = *std::max_element(arguments.cardCounts.begin(), arguments.cardCounts.end());
+        const BenchWallet large = benchWallet(folder, largest, SampleText::Lengths::Everyday);
+        const std::size_t first = rows.size();
+        if (!benchEdits(arguments.settings, large.path, largest, small.path, kSmallWalletCards, rows))
+            return 1;
+        for (std::size_t row = first; row < rows.size(); ++row)
+            rows[row].texts = large.texts;
+    }
     printTable(rows);
     return 0;
 }

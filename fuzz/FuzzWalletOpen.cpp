@@ -3,11 +3,11 @@
 // the open ends with a message or a readable wallet, and a wallet that opened
 // opens again from its rewritten file.
 #include "model/Category.h"
-#include "model/UserInterface.h"
 #include "model/WalletDoc.h"
 #include "platform/NativePath.h"
 #include "settings/KeldraOptions.h"
 #include "settings/KeldraRegistry.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <cstdlib>
 #include <filesystem>

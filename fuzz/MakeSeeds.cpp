@@ -6,7 +6,6 @@
 #include "cards/CardPassword.h"
 #include "model/Category.h"
 #include "model/CryptUtil.h"
-#include "model/UserInterface.h"
 #include "model/WalletDoc.h"
 #include "platform/NativePath.h"
 #include "platform/Registry.h"
@@ -15,6 +14,7 @@
 #include "settings/KeldraRegistry.h"
 #include "zenthoLib/Base/SmartPtr.h"
 #include "zenthoLib/Base/ByteOutputStream.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <filesystem>
 #include <cstdlib>

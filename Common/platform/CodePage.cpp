@@ -1,7 +1,10 @@
 #include "platform/CodePage.h"
 
 #include <atomic>
+#include <bit>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <cwctype>
 #include <locale.h>
 #include <wctype.h>
@@ -74,25 +77,6 @@ std::size_t decodeUtf8(std::string_view s, std::size_t i, char32_t& cp)
     return len;
 }
 
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 void appendUtf16(std::u16string& out, char32_t cp)
 {
     if (cp < 0x10000) {
@@ -118,6 +102,62 @@ void forEachCodePoint(std::u16string_view w, F f)
         }
         f(cp);
     }
+}
+
+char* putUtf8(char* out, char32_t cp)
+{
+    if (cp < 0x80) {
+        *out++ = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (cp >> 18));
+        *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    char bytes[4];
+    out.append(bytes, static_cast<std::size_t>(putUtf8(bytes, cp) - bytes));
+}
+
+unsigned char* putUnit(unsigned char* units, char32_t unit)
+{
+    units[0] = static_cast<unsigned char>(unit & 0xFF);
+    units[1] = static_cast<unsigned char>(unit >> 8);
+    return units + 2;
+}
+
+// Four units read as one little-endian word whatever the machine's order.
+std::uint64_t fourUnits(const unsigned char* units)
+{
+    std::uint64_t word = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&word, units, sizeof word);
+    } else {
+        for (std::size_t i = 0; i < sizeof word; ++i)
+            word |= static_cast<std::uint64_t>(units[i]) << (8 * i);
+    }
+    return word;
+}
+
+// Whether four units are all ASCII and none is zero.
+bool asciiUnits(std::uint64_t word)
+{
+    constexpr std::uint64_t kNotAscii = 0xFF80FF80FF80FF80u;
+    // Added to units below 0x80, it sets their bit 7 exactly when they are not zero.
+    constexpr std::uint64_t kZeroTest = 0x007F007F007F007Fu;
+    constexpr std::uint64_t kBit7 = 0x0080008000800080u;
+    return (word & kNotAscii) == 0 && ((word + kZeroTest) & kBit7) == kBit7;
 }
 
 locale_t unicodeLocale()
@@ -239,6 +279,86 @@ std::string wideToAnsi(std::u16string_view wide)
     return out;
 }
 
+std::size_t unitsToAnsi(const unsigned char* units, std::size_t count, char* out)
+{
+    const bool utf8 = ansiCodePage() == CP_UTF8;
+    char* const start = out;
+    std::size_t i = 0;
+    while (i < count) {
+        if (i + 4 <= count) {
+            const std::uint64_t word = fourUnits(units + 2 * i);
+            if (asciiUnits(word)) {
+                for (int k = 0; k < 4; ++k)
+                    *out++ = static_cast<char>(word >> (16 * k));
+                i += 4;
+                continue;
+            }
+        }
+        char32_t cp = static_cast<char32_t>(units[2 * i] | units[2 * i + 1] << 8);
+        if (cp == 0)
+            break;
+        ++i;
+        if (cp >= 0xD800 && cp <= 0xDBFF && i < count) {
+            const char32_t low = static_cast<char32_t>(units[2 * i] | units[2 * i + 1] << 8);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
+        }
+        if (cp >= 0xD800 && cp <= 0xDFFF)
+            cp = 0xFFFD;
+        if (utf8) {
+            out = putUtf8(out, cp);
+        } else {
+            const int b = codePointToCp1252(cp);
+            *out++ = b < 0 ? '?' : static_cast<char>(b);
+        }
+    }
+    return static_cast<std::size_t>(out - start);
+}
+
+std::size_t ansiToUnits(std::string_view ansi, unsigned char* units)
+{
+    unsigned char* const start = units;
+    if (ansiCodePage() == CP_WINDOWS_1252) {
+        for (const char c : ansi)
+            units = putUnit(units, cp1252ToUnit(static_cast<unsigned char>(c)));
+        return static_cast<std::size_t>(units - start) / 2;
+    }
+    for (std::size_t i = 0; i < ansi.size();) {
+        std::uint64_t eight;
+        if (i + sizeof eight <= ansi.size()) {
+            std::memcpy(&eight, ansi.data() + i, sizeof eight);
+            if ((eight & 0x8080808080808080u) == 0) {
+                for (std::size_t k = 0; k < sizeof eight; ++k)
+                    units = putUnit(units, static_cast<unsigned char>(ansi[i + k]));
+                i += sizeof eight;
+                continue;
+            }
+        }
+        const auto b = static_cast<unsigned char>(ansi[i]);
+        if (b < 0x80) {
+            units = putUnit(units, b);
+            ++i;
+            continue;
+        }
+        char32_t cp;
+        const std::size_t len = decodeUtf8(ansi, i, cp);
+        if (len == 0) {
+            units = putUnit(units, cp1252ToUnit(b));
+            ++i;
+        } else if (cp < 0x10000) {
+            units = putUnit(units, cp);
+            i += len;
+        } else {
+            units = putUnit(units, 0xD800 + ((cp - 0x10000) >> 10));
+            units = putUnit(units, 0xDC00 + ((cp - 0x10000) & 0x3FF));
+            i += len;
+        }
+    }
+    return static_cast<std::size_t>(units - start) / 2;
+}
+
 std::u16string utf8ToWide(std::string_view utf8)
 {
     std::u16string out;
@@ -290,9 +410,11 @@ bool ansiLowerContains(std::string_view text, std::string_view lowered)
 
 int ansiCompareNoCase(std::string_view a, std::string_view b)
 {
+    // The order is that of the folded bytes, compared unsigned, as Windows
+    // orders names in its code page; in UTF-8 that is code-point order.
     // While both are ASCII the first difference decides; the rest of the
     // longer text cannot make it shorter. A character outside ASCII may fold
-    // into ASCII, so from the first one on the texts are compared whole.
+    // into ASCII, so from the first one on the rest is folded as a whole.
     const std::size_t common = a.size() < b.size() ? a.size() : b.size();
     std::size_t i = 0;
     for (; i < common; ++i) {
@@ -305,13 +427,8 @@ int ansiCompareNoCase(std::string_view a, std::string_view b)
     }
     if (i == common)
         return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-    const std::u16string wa = ansiToWide(ansiToLower(a));
-    const std::u16string wb = ansiToWide(ansiToLower(b));
-    // Compare by code point, so characters outside the BMP order after all others.
-    std::u32string ca, cb;
-    forEachCodePoint(wa, [&](char32_t cp) { ca += cp; });
-    forEachCodePoint(wb, [&](char32_t cp) { cb += cp; });
-    const int r = ca.compare(cb);
+    // std::string compares its bytes as unsigned char.
+    const int r = ansiToLower(a.substr(i)).compare(ansiToLower(b.substr(i)));
     return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 

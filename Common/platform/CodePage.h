@@ -25,6 +25,16 @@ std::u16string ansiToWide(std::string_view ansi);
 // Characters that the code page cannot hold become '?'.
 std::string wideToAnsi(std::u16string_view wide);
 
+// Text kept as little-endian UTF-16 units (as files store it), straight to and
+// from the process code page, without a wide string in between. The first
+// writes the text of at most `count` units, ending at a zero unit, into `out`,
+// which has room for 3 * count bytes, and returns the bytes written. The
+// second writes the units of `ansi` into `units`, which has room for one unit
+// per byte, and returns the units written. Both give what wideToAnsi and
+// ansiToWide give.
+std::size_t unitsToAnsi(const unsigned char* units, std::size_t count, char* out);
+std::size_t ansiToUnits(std::string_view ansi, unsigned char* units);
+
 // UTF-8 and UTF-16 whatever the process code page (terminals, JSON files);
 // a malformed UTF-8 sequence gives U+FFFD for its first byte.
 std::u16string utf8ToWide(std::string_view utf8);

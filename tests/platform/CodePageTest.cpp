@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 TEST(CodePage, Windows1252TextRoundTripsThroughUtf16)
@@ -55,6 +58,51 @@ TEST(CodePage, Utf8ConversionIgnoresTheProcessCodePage)
     EXPECT_EQ(wideToUtf8(u"\u20AC\U0001F511"), "\xE2\x82\xAC\xF0\x9F\x94\x91");
 }
 
+std::vector<unsigned char> littleEndianUnits(std::u16string_view wide)
+{
+    std::vector<unsigned char> units;
+    for (const char16_t unit : wide) {
+        units.push_back(static_cast<unsigned char>(unit & 0xFF));
+        units.push_back(static_cast<unsigned char>(unit >> 8));
+    }
+    return units;
+}
+
+std::u16string unitsOfAnsi(const std::string& ansi)
+{
+    std::vector<unsigned char> units(2 * ansi.size());
+    std::u16string wide(ansiToUnits(ansi, units.data()), u'\0');
+    for (std::size_t i = 0; i < wide.size(); ++i)
+        wide[i] = static_cast<char16_t>(units[2 * i] | units[2 * i + 1] << 8);
+    return wide;
+}
+
+// The straight conversions between little-endian units and the code page
+// give what the conversions through a wide string give.
+TEST(CodePage, UnitsConvertAsTheWideStringsDo)
+{
+    using namespace std::string_literals;
+    const std::u16string texts[] = {
+        u""s, u"plain ASCII longer than a block of units"s, u"caf\u00E9 cr\u00E8me \u20AC 12"s,
+        u"\u0152uvre \u2026 \u017D"s, u"key \U0001F511 end"s, u"lone \xD800 surrogate \xDC00"s, u"\u0416\u0443\u043A"s,
+        u"\x0081\x008D control"s, u"abc\0after the zero unit"s, u"abcd\0after a block"s,
+    };
+    for (const UINT page : {CP_WINDOWS_1252, CP_UTF8}) {
+        CodePageScope scope(page);
+        for (const std::u16string& wide : texts) {
+            const std::vector<unsigned char> units = littleEndianUnits(wide);
+            std::string ansi(3 * wide.size(), '\0');
+            ansi.resize(unitsToAnsi(units.data(), wide.size(), ansi.data()));
+            EXPECT_EQ(ansi, wideToAnsi(wide.substr(0, wide.find(u'\0')))) << page;
+            EXPECT_EQ(unitsOfAnsi(ansi), ansiToWide(ansi)) << page;
+        }
+    }
+    // Bytes that are not UTF-8 are read as Windows-1252, as ansiToWide reads them.
+    CodePageScope scope(CP_UTF8);
+    const std::string legacy = "caf\xE9 \x80 \xC3";
+    EXPECT_EQ(unitsOfAnsi(legacy), ansiToWide(legacy));
+}
+
 TEST(CodePage, CharactersWithoutAWindows1252ByteBecomeQuestionMarks)
 {
     CodePageScope cp(CP_WINDOWS_1252);
@@ -75,22 +123,45 @@ TEST(CodePage, CaseFoldingIsUnicodeInBothCodePages)
     }
 }
 
-TEST(CodePage, NoCaseOrderFoldsToLowerCase)
+// Names order by their folded bytes compared unsigned, as on Windows: in
+// Windows-1252 the characters kept at 0x80..0x9F go before the accented
+// letters, in UTF-8 (code-point order) after them.
+TEST(CodePage, NoCaseOrderComparesFoldedBytes)
 {
-    // Folding to lower case puts "_" (0x5F) before letters.
-    EXPECT_LT(ansiCompareNoCase("_x", "a"), 0);
-    EXPECT_LT(ansiCompareNoCase("apple", "Banana"), 0);
-    EXPECT_GT(ansiCompareNoCase("b", "A"), 0);
-    EXPECT_LT(ansiCompareNoCase("ab", "ABC"), 0);
-    // ASCII against text beyond it orders by code point as well.
-    EXPECT_LT(ansiCompareNoCase("Zebra", "\xC3\x84pfel"), 0);
-    EXPECT_EQ(ansiCompareNoCase("", ""), 0);
-    // Past an equal ASCII start, what follows is folded as a whole.
-    CodePageScope cp(CP_UTF8);
-    EXPECT_EQ(ansiCompareNoCase("Card \xC3\x84", "card \xC3\xA4"), 0);
-    EXPECT_LT(ansiCompareNoCase("Card \xC3\x84", "card \xC3\xA4x"), 0);
-    EXPECT_LT(ansiCompareNoCase("card z", "Card \xC3\xA4"), 0);
-    EXPECT_GT(ansiCompareNoCase("Card \xC3\xA4" "b", "CARD \xC3\x84" "A"), 0);
+    const struct {
+        const char* a; // as UTF-8, converted to the code page under test
+        const char* b;
+        int in1252, inUtf8;
+    } cases[] = {
+        {"\xE2\x80\xA6", "\xC3\xA0", -1, 1},           // ellipsis 0x85, a-grave 0xE0
+        {"\xC5\x93uvre", "\xC3\x84", -1, 1},           // oe 0x9C, A-umlaut 0xC4 folded to 0xE4
+        {"\xE2\x82\xAC", "\xC3\xA9", -1, 1},           // euro 0x80, e-acute 0xE9
+        {"\xC5\xA0", "\xC3\xA9", -1, 1},               // S-caron 0x8A folded to 0x9A
+        {"\xC5\x92UVRE", "\xC5\x93uvre", 0, 0},        // OE 0x8C folds to oe 0x9C
+        {"\xC5\xB8", "\xC3\xBD", 1, 1},                // Y-diaeresis folds to 0xFF, after y-acute
+        {"\xC3\x84pfel", "\xC3\xA4PFEL", 0, 0},
+        {"Zebra", "\xC3\x84pfel", -1, -1},
+        {"_x", "a", -1, -1},                           // folding to lower case puts "_" before letters
+        {"apple", "Banana", -1, -1},
+        {"b", "A", 1, 1},
+        {"ab", "ABC", -1, -1},
+        {"", "", 0, 0},
+        // Past an equal ASCII start, what follows is folded as a whole.
+        {"Card \xC3\x84", "card \xC3\xA4", 0, 0},
+        {"Card \xC3\x84", "card \xC3\xA4x", -1, -1},
+        {"card z", "Card \xC3\xA4", -1, -1},
+        {"Card \xC3\xA4" "b", "CARD \xC3\x84" "A", 1, 1},
+    };
+    const auto sign = [](int r) { return r < 0 ? -1 : (r > 0 ? 1 : 0); };
+    for (const UINT page : {CP_WINDOWS_1252, CP_UTF8}) {
+        CodePageScope scope(page);
+        for (const auto& c : cases) {
+            const int expected = page == CP_UTF8 ? c.inUtf8 : c.in1252;
+            const std::string a = wideToAnsi(utf8ToWide(c.a)), b = wideToAnsi(utf8ToWide(c.b));
+            EXPECT_EQ(sign(ansiCompareNoCase(a, b)), expected) << page << ": " << c.a << " / " << c.b;
+            EXPECT_EQ(sign(ansiCompareNoCase(b, a)), -expected) << page << ": " << c.b << " / " << c.a;
+        }
+    }
 }
 
 TEST(CodePage, LowerContainsFoldsTheTextOnly)

@@ -1,5 +1,5 @@
-// The RC4-from-MD5 vectors made by a Windows provider, read from the shared
-// test data beside the source tree (testdata/crypto/vectors.tsv).
+// The RC4-from-MD5 vectors recorded from the Windows provider, read from the
+// tests' own data (tests/testdata/crypto/vectors.tsv).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ inline CryptoVector::Bytes bytesFromHex(const std::string& hex)
     return bytes;
 }
 
-inline std::string cryptoVectorsPath() { return std::string(KELDRA_SHARED_TESTDATA) + "/crypto/vectors.tsv"; }
+inline std::string cryptoVectorsPath() { return std::string(KELDRA_TESTDATA) + "/crypto/vectors.tsv"; }
 
 // Every row of the file; a missing or malformed file fails the calling test.
 inline std::vector<CryptoVector> loadCryptoVectors()

@@ -2,8 +2,8 @@
 // and answers from queues set up by the test.
 #pragma once
 
-#include "model/UserInterface.h"
 #include "platform/SecureWipe.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <deque>
 #include <string>

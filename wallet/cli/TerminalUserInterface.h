@@ -7,7 +7,7 @@
 #pragma once
 
 #include "PasswordInput.h"
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <map>
 #include <optional>

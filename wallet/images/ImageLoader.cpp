@@ -4,10 +4,10 @@
 #include "IconNames.h"
 #include "ImageTexts.h"
 #include "NodeImageList.h"
-#include "model/UserInterface.h"
 #include "platform/DirectoryListing.h"
 #include "zenthoLib/Base/IconLoader.h"
 #include "zenthoLib/Base/PathUtil.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 // The two images an icon file must hold, and the numbers its creation
 // failures show for each (the size for icons, 1 and 2 for the sign).

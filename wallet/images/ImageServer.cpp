@@ -2,7 +2,7 @@
 
 #include "IconNames.h"
 #include "ImageTexts.h"
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <set>
 

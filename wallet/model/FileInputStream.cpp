@@ -13,23 +13,20 @@
 
 namespace {
 
-char16_t unitAt(const unsigned char* units, std::size_t index)
-{
-    return static_cast<char16_t>(units[2 * index] | units[2 * index + 1] << 8);
-}
-
 // Sets `text` to the text stored as `length` units and a zero unit, in the
 // process code page; a zero unit before the end ends it early. Most texts are
 // ASCII, the same in every code page: their units become the text's bytes in
-// the text's own buffer.
-void decodeText(const unsigned char* units, std::size_t length, CString& text)
+// the text's own buffer. Others are converted into `scratch` first, so that
+// the text gets a buffer of its own length.
+void decodeText(const unsigned char* units, std::size_t length, CString& text, std::vector<char>& scratch)
 {
-    if (narrowAsciiUnits(units, length, text.GetBufferSetLength(static_cast<int>(length))) && unitAt(units, length) == 0)
+    const bool endsWithZero = units[2 * length] == 0 && units[2 * length + 1] == 0;
+    if (narrowAsciiUnits(units, length, text.GetBufferSetLength(static_cast<int>(length))) && endsWithZero)
         return;
-    std::u16string wide;
-    for (std::size_t i = 0; i <= length && unitAt(units, i) != 0; ++i)
-        wide += unitAt(units, i);
-    text = CString(wideToAnsi(wide));
+    const std::size_t room = 3 * (length + 1);
+    if (scratch.size() < room)
+        scratch.resize(room);
+    text = CString(std::string(scratch.data(), unitsToAnsi(units, length + 1, scratch.data())));
 }
 
 } // namespace
@@ -183,7 +180,7 @@ CFileInputStream::CInputStream& CFileInputStream::operator>>(CString& value)
         return *this;
     }
     if (const unsigned char* units = nextBytes(static_cast<std::size_t>(unitCount * 2)))
-        decodeText(units, length, value);
+        decodeText(units, length, value, decodedText);
     return *this;
 }
 

@@ -83,4 +83,6 @@ private:
     // Holds a value that lies across the buffer's end; it only grows, which
     // spares an allocation per value.
     std::vector<unsigned char> straddling;
+    // Holds a text beyond ASCII while it is converted; it only grows too.
+    std::vector<char> decodedText;
 };

@@ -24,13 +24,8 @@ void encodeUnits(std::string_view ansi, unsigned char* units)
         units[2 * length + 1] = 0;
         return;
     }
-    std::memset(units, 0, (length + 1) * 2);
-    const std::u16string wide = ansiToWide(ansi);
-    const std::size_t count = std::min(wide.size(), length + 1);
-    for (std::size_t i = 0; i < count; ++i) {
-        units[2 * i] = static_cast<unsigned char>(wide[i] & 0xFF);
-        units[2 * i + 1] = static_cast<unsigned char>(wide[i] >> 8);
-    }
+    const std::size_t written = ansiToUnits(ansi, units);
+    std::memset(units + 2 * written, 0, (length + 1 - written) * 2);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Sends the support library's messages to the wallet's user interface.
 #pragma once
 
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 // From now on the library's messages are OK boxes of `ui`; null sends them back to the trace log.
 void routeLibraryMessages(IUserInterface* ui);

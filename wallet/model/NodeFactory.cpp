@@ -2,6 +2,9 @@
 
 #include "Category.h"
 #include "StreamValues.h"
+// The one place where the model reaches up into the card kinds, and on
+// purpose: reading a tree must make the card a record's type id names. The
+// rest of the model knows cards only as CCard.
 #include "cards/CardFactory.h"
 
 std::unique_ptr<CNode> createNode(int typeId, std::uint32_t position)

@@ -1,8 +1,8 @@
 #include "NodeTreeState.h"
 
-#include "UserInterface.h"
 #include "images/IconNames.h"
 #include "platform/DebugOutput.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "model/NodeFactory.h"
 #include "model/NodeTreeState.h"
 #include "model/SearchResult.h"
-#include "model/UserInterface.h"
 #include "model/WalletFile.h"
 #include "zenthoLib/Base/SizedArray.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <algorithm>
 

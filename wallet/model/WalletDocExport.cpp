@@ -6,8 +6,8 @@
 #include "model/DocumentTexts.h"
 #include "model/FileOutputStream.h"
 #include "model/SearchResult.h"
-#include "model/UserInterface.h"
 #include "platform/CodePage.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <cstring>
 

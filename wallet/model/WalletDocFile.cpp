@@ -12,7 +12,6 @@
 #include "model/NodeFactory.h"
 #include "model/NodeTreeState.h"
 #include "model/TreeDisposal.h"
-#include "model/UserInterface.h"
 #include "model/WalletFile.h"
 #include "images/IconNames.h"
 #include "platform/FileApi.h"
@@ -20,6 +19,7 @@
 #include "platform/NativePath.h"
 #include "settings/KeldraRegistry.h"
 #include "zenthoLib/Base/SizedArray.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <utility>
 

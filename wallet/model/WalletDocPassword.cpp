@@ -11,12 +11,12 @@
 #include "model/FileOutputStream.h"
 #include "model/NodeTreeState.h"
 #include "model/StreamValues.h"
-#include "model/UserInterface.h"
 #include "model/WalletFile.h"
 #include "settings/KeldraOptions.h"
 #include "settings/KeldraRegistry.h"
 #include "zenthoLib/Base/SizedArray.h"
 #include "zenthoLib/Base/SmartPtr.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 namespace {
 

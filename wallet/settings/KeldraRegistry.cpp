@@ -1,6 +1,6 @@
 #include "settings/KeldraRegistry.h"
 
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 namespace {
 

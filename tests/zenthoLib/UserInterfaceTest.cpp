@@ -1,4 +1,4 @@
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
-// How the wallet's model talks to the person using it. The model never opens
-// a window: the program answers with real dialogs, the command-line tool with
-// the terminal and the tests with a scripted double. Texts are passed as they
-// are shown.
+// How the wallet talks to the person using it. Nothing below the windows
+// opens one: the model, the settings and the icon catalogue ask through this
+// interface, which the program answers with real dialogs, the command-line
+// tool with the terminal and the tests with a scripted double. It lives in the
+// support library, beneath all of them, beside the library's own message
+// hook. Texts are passed as they are shown.
 #pragma once
 
 #include "platform/CString.h"
