@@ -1,7 +1,7 @@
 #include "UserInstallation.h"
 
 #include "model/NodeTreeState.h"
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 #include "model/WalletDoc.h"
 #include "platform/NativePath.h"
 #include "settings/KeldraOptions.h"

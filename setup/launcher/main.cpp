@@ -3,7 +3,7 @@
 // the same arguments.
 #include "UserInstallation.h"
 
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 #include "platform/CString.h"
 
 #include <cerrno>
