@@ -47,6 +47,7 @@ CSelectIconDlg::CSelectIconDlg(CImageServer& server, QWidget* parent) : QDialog(
 
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
+    m_list->setFocus();
     gDialogFixer.fixDialog(this);
 }
 
