@@ -1,14 +1,9 @@
-// Passwords, sealed categories, the dump and import, the check, a lock held
-// by another process and the program's settings.
+// Passwords, sealed categories, the dump and import, the check and the
+// program's settings.
 #include "CliFixture.h"
 #include "settings/KeldraRegistry.h"
 
 #include <nlohmann/json.hpp>
-
-#include <sys/file.h>
-
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -109,28 +104,6 @@ TEST_F(CliSealedTest, CheckReportsLiveAndDeadBytesAndDamage)
     const CliResult damaged = runCli({"check", wallet});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.out.find("Damaged: The record of /W points to offset"), std::string::npos) << damaged.out;
-}
-
-TEST_F(CliSealedTest, AWalletHeldByAnotherProcessCannotBeOpened)
-{
-    // The first process opens the wallet and waits on standard input for the password of the sealed card.
-    CliProcess holder({"show", wallet, "Vault/Mail", "--password-stdin"});
-    // Opening rewrites the file into a new one, so each probe opens the current file afresh.
-    for (int tries = 0; tries < 1000; ++tries) {
-        const int probe = ::open(wallet.c_str(), O_RDONLY | O_CLOEXEC);
-        const bool free = flock(probe, LOCK_EX | LOCK_NB) == 0;
-        ::close(probe);
-        if (!free)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    const CliResult second = runCli({"tree", wallet});
-    EXPECT_EQ(second.status, 1);
-    EXPECT_EQ(second.err, "Cannot open file!\n");
-    holder.write("first\n");
-    const CliResult held = holder.finish();
-    EXPECT_EQ(held.status, 0) << held.err;
-    EXPECT_NE(held.out.find("Password : hunter2"), std::string::npos);
 }
 
 // The settings of an installed program: a running lock-out stops the tool,

@@ -1,4 +1,5 @@
-// Commands that read the wallet: tree, show, dump, export and search.
+// Commands that read the wallet without writing it: tree, show, dump, export
+// and search.
 #include "Commands.h"
 
 #include "NodePath.h"
@@ -49,9 +50,9 @@ int fail(const std::string& message)
     return 1;
 }
 
-bool openAndStart(WalletSession& session, const CommandLine& line)
+bool startAndView(WalletSession& session, const CommandLine& line)
 {
-    return session.start() && session.open(line.arguments[0]);
+    return session.start() && session.view(line.arguments[0]);
 }
 
 // With --decrypt, every encrypted category is opened first.
@@ -87,7 +88,7 @@ bool writeOutput(const CommandLine& line, const std::string& text)
 
 int runTree(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line) || !decryptIfAsked(session, line))
+    if (!startAndView(session, line) || !decryptIfAsked(session, line))
         return 1;
     printTree(session.document().getRoot(), 0);
     return 0;
@@ -95,7 +96,7 @@ int runTree(WalletSession& session, const CommandLine& line)
 
 int runShow(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line))
+    if (!startAndView(session, line))
         return 1;
     CNode* node = session.find(line.arguments[1]);
     if (!node)
@@ -124,7 +125,7 @@ int runShow(WalletSession& session, const CommandLine& line)
 
 int runDump(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line) || !decryptIfAsked(session, line))
+    if (!startAndView(session, line) || !decryptIfAsked(session, line))
         return 1;
     CWalletDoc& doc = session.document();
     Json dump = Json::object();
@@ -141,7 +142,7 @@ int runDump(WalletSession& session, const CommandLine& line)
 
 int runExport(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line))
+    if (!startAndView(session, line))
         return 1;
     TerminalUserInterface& ui = session.ui();
     if (line.has(kOptDecrypt) || line.has(kOptNoDecrypt))
@@ -168,7 +169,7 @@ int runExport(WalletSession& session, const CommandLine& line)
 
 int runSearch(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line))
+    if (!startAndView(session, line))
         return 1;
     CWalletDoc& doc = session.document();
     if (line.has(kOptDecrypt) && doc.obtainDocumentKey() != CWalletDoc::kKeyHeld)
