@@ -43,6 +43,37 @@ TEST_F(CliSealedTest, SealedCardsNeedThePasswordAndFollowItsChange)
     ok({"show", wallet, "Vault/Mail", "--password-stdin"}, "third\n");
 }
 
+TEST_F(CliSealedTest, OneFieldIsPrintedAsItIsForScripts)
+{
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"Plain/Bank", "--field", "pin"}, 0, "1234", ""},
+        {{"Plain/Bank", "--field", "bankName"}, 0, "North", ""},
+        {{"Plain/Bank", "--field", "notes"}, 0, "", ""},
+        {{"Plain/Bank", "--field", "showIcon"}, 0, "true", ""},
+        {{"Vault/Mail", "--field", "password", "--password-file", first}, 0, "hunter2", ""},
+        {{"Vault/Mail", "--field", "password"}, 1, "", "A password is needed"},
+        {{"Plain/Bank", "--field", "Pin"}, 1, "", "The card \"/Plain/Bank\" has no field \"Pin\". Its fields: accountType, accountNumber"},
+        {{"Plain", "--field", "name"}, 1, "", "\"/Plain\" is a category"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"show", wallet};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult result = runCli(args);
+        SCOPED_TRACE(c.args[0] + " " + c.args[2]);
+        EXPECT_EQ(result.status, c.status) << result.err;
+        EXPECT_EQ(result.out, c.out);
+        if (c.err.empty())
+            EXPECT_EQ(result.err, "");
+        else
+            EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(CliSealedTest, ExportAsksWhetherToDecrypt)
 {
     const std::string plainPart = "Category : W\r\n\r\nCategory : Plain\r\n\r\nCard Name : Bank\r\nBank Name : North\r\nPin : 1234\r\n\r\n\r\n";

@@ -9,7 +9,8 @@ constexpr unsigned kNewPassword = kOptNewPasswordFile | kOptNewPasswordStdin;
 const CommandSpec kCommands[] = {
     {"create", "FILE", kOptName, 1, 1, runCreate, "a new wallet; its name defaults to the file's base name"},
     {"tree", "FILE", kOptDecrypt, 1, 1, runTree, "the categories and cards; sealed categories show as locked with their card count"},
-    {"show", "FILE PATH", 0, 2, 2, runShow, "one card's fields with the labels of the text export (or a category's settings)"},
+    {"show", "FILE PATH", kOptField, 2, 2, runShow,
+     "one card's fields with the labels of the text export (or a category's settings); --field: one value by its dump name"},
     {"dump", "FILE", kOptDecrypt | kOptOutput, 1, 1, runDump, "the whole wallet as JSON (format in the README)"},
     {"import", "FILE JSON", kOptInto | kNewPassword, 2, 2, runImport, "adds the nodes of a JSON file (\"-\": standard input) below a category"},
     {"export", "FILE", kDecryptChoice | kOptOutput, 1, 1, runExport, "the text export, to OUT or standard output"},

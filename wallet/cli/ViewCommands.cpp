@@ -2,6 +2,7 @@
 // and search.
 #include "Commands.h"
 
+#include "CardField.h"
 #include "NodePath.h"
 #include "TerminalText.h"
 #include "WalletJson.h"
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -84,6 +86,19 @@ bool writeOutput(const CommandLine& line, const std::string& text)
     return written;
 }
 
+// One value for a script: exactly its text, with a newline only on a terminal.
+int printField(const CNode& node, const std::string& name)
+{
+    if (!node.isCard())
+        return fail("\"" + nodePath(node) + "\" is a category; --field names a value of a card.");
+    const auto& card = static_cast<const CCard&>(node);
+    const std::optional<std::string> value = cardFieldText(card, name);
+    if (!value)
+        return fail(unknownFieldMessage(card, name));
+    std::cout << *value << (isatty(STDOUT_FILENO) ? "\n" : "");
+    return std::cout.flush() ? 0 : 1;
+}
+
 } // namespace
 
 int runTree(WalletSession& session, const CommandLine& line)
@@ -101,6 +116,8 @@ int runShow(WalletSession& session, const CommandLine& line)
     CNode* node = session.find(line.arguments[1]);
     if (!node)
         return 1;
+    if (line.has(kOptField))
+        return printField(*node, line.field);
     if (node->isCategory()) {
         auto& category = static_cast<CCategory&>(*node);
         std::cout << "Category : " << toTerminal(category.getName()) << "\n"
