@@ -15,6 +15,12 @@ packages=(
     clang
     libclang-rt-dev
     sqlite3
+    libx11-dev
+    xclip
+    wl-clipboard
+    xvfb
+    xauth
+    bash-completion
 )
 
 missing=()

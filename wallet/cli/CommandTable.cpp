@@ -15,6 +15,8 @@ const CommandSpec kCommands[] = {
     {"import", "FILE JSON", kOptInto | kNewPassword, 2, 2, runImport, "adds the nodes of a JSON file (\"-\": standard input) below a category"},
     {"export", "FILE", kDecryptChoice | kOptOutput, 1, 1, runExport, "the text export, to OUT or standard output"},
     {"search", "FILE TEXT", kOptHidden | kOptCase | kOptDecrypt, 2, 2, runSearch, "cards holding TEXT, one per line: category path TAB card name"},
+    {"clip", "FILE PATH FIELD", kOptSeconds, 3, 3, runClip,
+     "puts one value of a card on the desktop clipboard, marked secret, and clears it after N seconds (default 30)"},
     {"add-category", "FILE PATH", kCategorySettings | kNewPassword, 2, 2, runAddCategory, "a new category; PATH ends with its name"},
     {"add-card", "FILE PATH KIND [NAME=VALUE...]", kNewPassword, 3, -1, runAddCard, "a new card of KIND; PATH ends with its name"},
     {"edit-card", "FILE PATH NAME=VALUE...", 0, 3, -1, runEditCard, "changes a card's values (name=... renames it)"},
