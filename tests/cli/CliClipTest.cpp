@@ -35,11 +35,11 @@ TEST_F(CliClipTest, TheValueIsOfferedAsASecretAndClearedAfterTheInterval)
     if (!onPath("xvfb-run") || !onPath("xclip"))
         GTEST_SKIP() << "xvfb-run and xclip are needed (scripts/install-deps.sh installs them)";
     const std::string seen = onXServer(
-        "out=$(\"$CLI\" clip \"$W\" Bank pin --seconds 1 2>&1); echo \"clip $? [$out]\"\n"
+        "out=$(\"$CLI\" clip \"$W\" Bank pin --seconds 2 2>&1); echo \"clip $? [$out]\"\n"
         "echo \"text [$(xclip -o -selection clipboard)]\"\n"
         "echo \"hint [$(xclip -o -selection clipboard -t x-kde-passwordManagerHint)]\"\n"
         "xclip -o -selection clipboard -t TARGETS | grep -c -x -e UTF8_STRING -e x-kde-passwordManagerHint\n"
-        "sleep 1.5\n"
+        "sleep 2.5\n"
         "echo \"later [$(xclip -o -selection clipboard 2>/dev/null)]\"\n");
     EXPECT_EQ(seen, "clip 0 []\ntext [4321]\nhint [secret]\n2\nlater []\n");
 }
@@ -49,10 +49,10 @@ TEST_F(CliClipTest, AValueCopiedMeanwhileIsLeftAlone)
     if (!onPath("xvfb-run") || !onPath("xclip"))
         GTEST_SKIP() << "xvfb-run and xclip are needed (scripts/install-deps.sh installs them)";
     const std::string seen = onXServer(
-        "\"$CLI\" clip \"$W\" Bank bankName --seconds 1\n"
+        "\"$CLI\" clip \"$W\" Bank bankName --seconds 2\n"
         "echo \"text [$(xclip -o -selection clipboard)]\"\n"
         "printf other | xclip -i -selection clipboard\n"
-        "sleep 1.5\n"
+        "sleep 2.5\n"
         "echo \"later [$(xclip -o -selection clipboard)]\"\n");
     EXPECT_EQ(seen, "text [North Bank]\nlater [other]\n");
 }

@@ -71,6 +71,7 @@ protected:
             {"search", "North"},
             {"search", "mail", "--decrypt", "--password-file", first},
             {"check", "--password-file", first},
+            {"paths"},
         };
     }
 

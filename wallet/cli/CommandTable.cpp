@@ -17,6 +17,8 @@ const CommandSpec kCommands[] = {
     {"search", "FILE TEXT", kOptHidden | kOptCase | kOptDecrypt, 2, 2, runSearch, "cards holding TEXT, one per line: category path TAB card name"},
     {"clip", "FILE PATH FIELD", kOptSeconds, 3, 3, runClip,
      "puts one value of a card on the desktop clipboard, marked secret, and clears it after N seconds (default 30)"},
+    {"paths", "FILE", 0, 1, 1, runPaths, "the path of every category (ending in \"/\") and card, one per line"},
+    {"kinds", "", 0, 0, 0, runKinds, "the display names of the card kinds"},
     {"add-category", "FILE PATH", kCategorySettings | kNewPassword, 2, 2, runAddCategory, "a new category; PATH ends with its name"},
     {"add-card", "FILE PATH KIND [NAME=VALUE...]", kNewPassword, 3, -1, runAddCard, "a new card of KIND; PATH ends with its name"},
     {"edit-card", "FILE PATH NAME=VALUE...", 0, 3, -1, runEditCard, "changes a card's values (name=... renames it)"},
