@@ -114,6 +114,7 @@ int main(int argc, char** argv)
     for (const int cards : arguments.cardCounts) {
         const std::string wallet = walletPath(folder, cards);
         if (!benchOpen(arguments.settings, wallet, cards, rows) || !benchSearchAndExport(arguments.settings, wallet, cards, rows) ||
+            !benchViewing(arguments.settings, wallet, cards, rows) ||
             !benchMemory(self, wallet, cards, rows))
             return 1;
     }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds keldraBench, makes the benchmark wallets (1 000, 10 000 and 100 000
 # cards, fixed seed) in a fresh folder and prints the table of each wallet
-# operation against its reference, timed in the same run.
+# operation against its reference, timed in the same run (among them the
+# tool's tree and search, which read without writing, against the open they
+# used before, with the bytes each wrote).
 #   scripts/bench.sh [keldraBench options: --cards 1000,10000 --runs 5 --edit-cycles 15]
 # BENCH_DIR sets the data folder (default: a new folder below /tmp, removed afterwards).
 set -euo pipefail
