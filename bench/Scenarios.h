@@ -38,6 +38,9 @@ bool benchSearchAndExport(const BenchSettings& settings, const std::string& wall
 // edits in the small one, with the bytes each appends.
 bool benchEdits(const BenchSettings& settings, const std::string& largeWallet, int largeCards, const std::string& smallWallet,
                 int smallCards, Rows& rows);
+// The tool's tree and search through the view that reads without writing,
+// against the open they went through before, with the bytes each wrote.
+bool benchViewing(const BenchSettings& settings, const std::string& wallet, int cards, Rows& rows);
 // The peak memory of a process that opens the wallet, against the file size.
 // `self` is this program, which `measureOpenMemory` runs in the child.
 bool benchMemory(const std::string& self, const std::string& wallet, int cards, Rows& rows);

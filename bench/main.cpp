@@ -146,6 +146,7 @@ int main(int argc, char** argv)
         const std::size_t first = rows.size();
         const int cards = wallet.shape.cardCount;
         if (!benchOpen(arguments.settings, wallet.path, cards, rows) || !benchSearchAndExport(arguments.settings, wallet.path, cards, rows) ||
+            !benchViewing(arguments.settings, wallet.path, cards, rows) ||
             !benchMemory(self, wallet.path, cards, rows))
             return 1;
         for (std::size_t row = first; row < rows.size(); ++row)

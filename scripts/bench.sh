@@ -2,7 +2,9 @@
 # Builds keldraBench, makes the benchmark wallets (1 000, 10 000 and 100 000
 # cards of everyday lengths and 100 000 cards of long texts, fixed seed) in a
 # fresh folder and prints the table of each wallet operation against its
-# reference, timed in the same run.
+# reference, timed in the same run (among them the tool's tree and search,
+# which read without writing, against the open they used before, with the
+# bytes each wrote).
 #   scripts/bench.sh [keldraBench options: --cards 1000,10000 --long-cards 100000|none --runs 5 --edit-cycles 15]
 # BENCH_DIR sets the data folder (default: a new folder below /tmp, removed afterwards).
 set -euo pipefail

@@ -30,6 +30,10 @@ packages=(
     libglib2.0-bin
     dpkg-dev
     man-db
+    libx11-dev
+    xclip
+    wl-clipboard
+    bash-completion
 )
 
 missing=()

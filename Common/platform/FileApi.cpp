@@ -20,14 +20,9 @@ public:
         return handle;
     }
 
-    bool lockExclusive(int handle) override
-    {
-        int result;
-        do
-            result = ::flock(handle, LOCK_EX | LOCK_NB);
-        while (result != 0 && errno == EINTR);
-        return result == 0;
-    }
+    bool lockExclusive(int handle) override { return lock(handle, LOCK_EX); }
+
+    bool lockShared(int handle) override { return lock(handle, LOCK_SH); }
 
     ssize_t readAt(int handle, void* buffer, std::size_t size, off_t offset) override
     {
@@ -105,6 +100,16 @@ public:
         const bool synced = ::fsync(handle) == 0;
         ::close(handle);
         return synced;
+    }
+
+private:
+    static bool lock(int handle, int kind)
+    {
+        int result;
+        do
+            result = ::flock(handle, kind | LOCK_NB);
+        while (result != 0 && errno == EINTR);
+        return result == 0;
     }
 };
 

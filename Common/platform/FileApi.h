@@ -17,6 +17,10 @@ public:
     // Takes the exclusive lock of the file without waiting: false when any
     // other open of the file, in this process or another, holds it.
     virtual bool lockExclusive(int handle) = 0;
+    // Takes a shared lock of the file without waiting: any number of shared
+    // locks are held together, but none while an exclusive lock is held, and
+    // no exclusive lock is taken while one is held.
+    virtual bool lockShared(int handle) = 0;
     // pread(2): reads at `offset` without moving the handle's own offset, so
     // that several readers can share one handle.
     virtual ssize_t readAt(int handle, void* buffer, std::size_t size, off_t offset) = 0;

@@ -1,14 +1,9 @@
-// Passwords, sealed categories, the dump and import, the check, a lock held
-// by another process and the program's settings.
+// Passwords, sealed categories, the dump and import, the check and the
+// program's settings.
 #include "CliFixture.h"
 #include "settings/KeldraRegistry.h"
 
 #include <nlohmann/json.hpp>
-
-#include <sys/file.h>
-
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -46,6 +41,37 @@ TEST_F(CliSealedTest, SealedCardsNeedThePasswordAndFollowItsChange)
     // Both on standard input: the password's line first, then the new one.
     ok({"passwd", wallet, "--password-stdin", "--new-password-stdin"}, "second\nthird\n");
     ok({"show", wallet, "Vault/Mail", "--password-stdin"}, "third\n");
+}
+
+TEST_F(CliSealedTest, OneFieldIsPrintedAsItIsForScripts)
+{
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"Plain/Bank", "--field", "pin"}, 0, "1234", ""},
+        {{"Plain/Bank", "--field", "bankName"}, 0, "North", ""},
+        {{"Plain/Bank", "--field", "notes"}, 0, "", ""},
+        {{"Plain/Bank", "--field", "showIcon"}, 0, "true", ""},
+        {{"Vault/Mail", "--field", "password", "--password-file", first}, 0, "hunter2", ""},
+        {{"Vault/Mail", "--field", "password"}, 1, "", "A password is needed"},
+        {{"Plain/Bank", "--field", "Pin"}, 1, "", "The card \"/Plain/Bank\" has no field \"Pin\". Its fields: accountType, accountNumber"},
+        {{"Plain", "--field", "name"}, 1, "", "\"/Plain\" is a category"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"show", wallet};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult result = runCli(args);
+        SCOPED_TRACE(c.args[0] + " " + c.args[2]);
+        EXPECT_EQ(result.status, c.status) << result.err;
+        EXPECT_EQ(result.out, c.out);
+        if (c.err.empty())
+            EXPECT_EQ(result.err, "");
+        else
+            EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    }
 }
 
 TEST_F(CliSealedTest, ExportAsksWhetherToDecrypt)
@@ -109,28 +135,6 @@ TEST_F(CliSealedTest, CheckReportsLiveAndDeadBytesAndDamage)
     const CliResult damaged = runCli({"check", wallet});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.out.find("Damaged: The record of /W points to offset"), std::string::npos) << damaged.out;
-}
-
-TEST_F(CliSealedTest, AWalletHeldByAnotherProcessCannotBeOpened)
-{
-    // The first process opens the wallet and waits on standard input for the password of the sealed card.
-    CliProcess holder({"show", wallet, "Vault/Mail", "--password-stdin"});
-    // Opening rewrites the file into a new one, so each probe opens the current file afresh.
-    for (int tries = 0; tries < 1000; ++tries) {
-        const int probe = ::open(wallet.c_str(), O_RDONLY | O_CLOEXEC);
-        const bool free = flock(probe, LOCK_EX | LOCK_NB) == 0;
-        ::close(probe);
-        if (!free)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    const CliResult second = runCli({"tree", wallet});
-    EXPECT_EQ(second.status, 1);
-    EXPECT_EQ(second.err, "Cannot open file!\n");
-    holder.write("first\n");
-    const CliResult held = holder.finish();
-    EXPECT_EQ(held.status, 0) << held.err;
-    EXPECT_NE(held.out.find("Password : hunter2"), std::string::npos);
 }
 
 // The settings of an installed program: a running lock-out stops the tool,

@@ -16,7 +16,8 @@ id=com.quorvex.Keldra
 
 for f in bin/keldra bin/keldra-cli share/keldra/demo/demo-wallet.json \
          share/man/man1/keldra.1 share/man/man1/keldra-cli.1 \
-         share/applications/$id.desktop share/mime/packages/keldra-wallet.xml share/metainfo/$id.metainfo.xml; do
+         share/applications/$id.desktop share/mime/packages/keldra-wallet.xml share/metainfo/$id.metainfo.xml \
+         share/bash-completion/completions/keldra-cli; do
     [ -f "$usr/$f" ] || fail "missing $f"
 done
 ls "$usr"/lib*/libzenthoLib.so* >/dev/null 2>&1 || fail "missing libzenthoLib.so"

@@ -25,6 +25,7 @@ public:
 
     int open(const std::string& path, int flags, mode_t mode) override { return system().open(path, flags, mode); }
     bool lockExclusive(int handle) override { return system().lockExclusive(handle); }
+    bool lockShared(int handle) override { return system().lockShared(handle); }
     ssize_t readAt(int handle, void* buffer, std::size_t size, off_t offset) override
     {
         return system().readAt(handle, buffer, size, offset);

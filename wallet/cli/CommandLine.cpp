@@ -2,6 +2,7 @@
 
 #include "platform/CodePage.h"
 
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -17,6 +18,18 @@ struct OptionSpec {
 bool takeText(std::string& field, const std::string& value)
 {
     field = value;
+    return true;
+}
+
+// A whole number from 1 to a day's seconds.
+bool takeCount(int& field, const std::string& value)
+{
+    constexpr int kMaximum = 86400;
+    int number = 0;
+    const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (failure != std::errc() || end != value.data() + value.size() || number < 1 || number > kMaximum)
+        return false;
+    field = number;
     return true;
 }
 
@@ -43,6 +56,8 @@ const OptionSpec kOptions[] = {
      }},
     {"--notes", kOptNotes, "TEXT", [](CommandLine& c, const std::string& v) { return takeText(c.notes, v); }},
     {"--help", kOptHelp, nullptr, [](CommandLine&, const std::string&) { return true; }},
+    {"--field", kOptField, "NAME", [](CommandLine& c, const std::string& v) { return takeText(c.field, v); }},
+    {"--seconds", kOptSeconds, "N", [](CommandLine& c, const std::string& v) { return takeCount(c.seconds, v); }},
 };
 
 const OptionSpec* findOption(const std::string& name)

@@ -30,6 +30,8 @@ enum CliOption : unsigned {
     kOptEncrypt = 1u << 16,
     kOptNotes = 1u << 17,
     kOptHelp = 1u << 18,
+    kOptField = 1u << 19,
+    kOptSeconds = 1u << 20,
 };
 // What every command accepts.
 inline constexpr unsigned kCommonOptions =
@@ -49,6 +51,8 @@ struct CommandLine {
     std::string icon;
     bool encrypt = false;
     std::string notes;
+    std::string field;
+    int seconds = 30;
 
     bool has(CliOption option) const { return (given & option) != 0; }
 };

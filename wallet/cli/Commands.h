@@ -33,6 +33,9 @@ int runShow(WalletSession&, const CommandLine&);
 int runDump(WalletSession&, const CommandLine&);
 int runExport(WalletSession&, const CommandLine&);
 int runSearch(WalletSession&, const CommandLine&);
+int runClip(WalletSession&, const CommandLine&);
+int runPaths(WalletSession&, const CommandLine&);
+int runKinds(WalletSession&, const CommandLine&);
 
 int runImport(WalletSession&, const CommandLine&);
 int runAddCategory(WalletSession&, const CommandLine&);

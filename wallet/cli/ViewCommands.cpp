@@ -1,6 +1,8 @@
-// Commands that read the wallet: tree, show, dump, export and search.
+// Commands that read the wallet without writing it: tree, show, dump, export
+// and search.
 #include "Commands.h"
 
+#include "CardField.h"
 #include "NodePath.h"
 #include "TerminalText.h"
 #include "WalletJson.h"
@@ -20,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -49,9 +52,9 @@ int fail(const std::string& message)
     return 1;
 }
 
-bool openAndStart(WalletSession& session, const CommandLine& line)
+bool startAndView(WalletSession& session, const CommandLine& line)
 {
-    return session.start() && session.open(line.arguments[0]);
+    return session.start() && session.view(line.arguments[0]);
 }
 
 // With --decrypt, every encrypted category is opened first.
@@ -83,11 +86,24 @@ bool writeOutput(const CommandLine& line, const std::string& text)
     return written;
 }
 
+// One value for a script: exactly its text, with a newline only on a terminal.
+int printField(const CNode& node, const std::string& name)
+{
+    if (!node.isCard())
+        return fail("\"" + nodePath(node) + "\" is a category; --field names a value of a card.");
+    const auto& card = static_cast<const CCard&>(node);
+    const std::optional<std::string> value = cardFieldText(card, name);
+    if (!value)
+        return fail(unknownFieldMessage(card, name));
+    std::cout << *value << (isatty(STDOUT_FILENO) ? "\n" : "");
+    return std::cout.flush() ? 0 : 1;
+}
+
 } // namespace
 
 int runTree(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line) || !decryptIfAsked(session, line))
+    if (!startAndView(session, line) || !decryptIfAsked(session, line))
         return 1;
     printTree(session.document().getRoot(), 0);
     return 0;
@@ -95,11 +111,13 @@ int runTree(WalletSession& session, const CommandLine& line)
 
 int runShow(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line))
+    if (!startAndView(session, line))
         return 1;
     CNode* node = session.find(line.arguments[1]);
     if (!node)
         return 1;
+    if (line.has(kOptField))
+        return printField(*node, line.field);
     if (node->isCategory()) {
         auto& category = static_cast<CCategory&>(*node);
         std::cout << "Category : " << toTerminal(category.getName()) << "\n"
@@ -124,7 +142,7 @@ int runShow(WalletSession& session, const CommandLine& line)
 
 int runDump(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line) || !decryptIfAsked(session, line))
+    if (!startAndView(session, line) || !decryptIfAsked(session, line))
         return 1;
     CWalletDoc& doc = session.document();
     Json dump = Json::object();
@@ -141,7 +159,7 @@ int runDump(WalletSession& session, const CommandLine& line)
 
 int runExport(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line))
+    if (!startAndView(session, line))
         return 1;
     TerminalUserInterface& ui = session.ui();
     if (line.has(kOptDecrypt) || line.has(kOptNoDecrypt))
@@ -168,7 +186,7 @@ int runExport(WalletSession& session, const CommandLine& line)
 
 int runSearch(WalletSession& session, const CommandLine& line)
 {
-    if (!openAndStart(session, line))
+    if (!startAndView(session, line))
         return 1;
     CWalletDoc& doc = session.document();
     if (line.has(kOptDecrypt) && doc.obtainDocumentKey() != CWalletDoc::kKeyHeld)

@@ -208,7 +208,7 @@ int runCheck(WalletSession& session, const CommandLine& line)
         return 1;
     CFileInputStream in;
     std::uint32_t size = 0;
-    if (!in.open(walletPath(line.arguments[0])) || !in.getSize(size)) {
+    if (!in.open(walletPath(line.arguments[0]), FileSharing::Readers) || !in.getSize(size)) {
         session.ui().messageBox("Cannot open file!", MB_OK | MB_ICONERROR);
         return 1;
     }

@@ -64,6 +64,8 @@ bool WalletSession::create(const std::string& file, const CString& walletName)
 
 bool WalletSession::open(const std::string& file) { return doc->openWalletFile(walletPath(file)); }
 
+bool WalletSession::view(const std::string& file) { return doc->viewWalletFile(walletPath(file)); }
+
 bool WalletSession::openCards(CCategory& category)
 {
     return !category.hasSealedCards() || doc->openEncryptedCategory(category);

@@ -31,7 +31,10 @@ public:
     // Reads the settings; false after "Wallet is locked!" while a lock-out runs.
     bool start();
     bool create(const std::string& file, const CString& walletName);
+    // Opens the wallet as the program does: it is compacted, and edits go to it.
     bool open(const std::string& file);
+    // Reads the wallet for a command that only looks: the file is left as it is.
+    bool view(const std::string& file);
 
     CWalletDoc& document() { return *doc; }
     TerminalUserInterface& ui() { return terminal; }

@@ -7,6 +7,7 @@
 #include "zenthoLib/Base/SizedArray.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
@@ -35,16 +36,20 @@ CFileInputStream::CFileInputStream() : api(fileApi()), buffer(std::make_unique_f
 
 CFileInputStream::~CFileInputStream() { close(); }
 
-bool CFileInputStream::open(const CString& name)
+bool CFileInputStream::open(const CString& name, FileSharing sharing)
 {
     close();
     fileName = name;
     error = 0;
-    const int opened = api.open(toNativePath(name), O_RDONLY, 0);
+    const std::string path = toNativePath(name);
+    const bool readers = sharing == FileSharing::Readers;
+    int opened = readers ? api.open(path, O_RDONLY | O_NOATIME, 0) : -1;
+    if (opened < 0 && (!readers || errno == EPERM))
+        opened = api.open(path, O_RDONLY, 0);
     if (opened < 0)
         return false;
     std::uint64_t size = 0;
-    if (!api.lockExclusive(opened) || !api.size(opened, size)) {
+    if (!(readers ? api.lockShared(opened) : api.lockExclusive(opened)) || !api.size(opened, size)) {
         api.close(opened);
         return false;
     }

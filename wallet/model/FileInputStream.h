@@ -1,7 +1,8 @@
 // Reads a wallet file. Values have the file's encodings: integers
 // little-endian, bool one byte, text as a byte count followed by UTF-16 units.
-// The file is held with an exclusive lock while open, so no other open of it
-// (in this process or another) succeeds meanwhile. Reads go through an
+// The file is held with a lock while open: an exclusive one, so that no other
+// open of it (in this process or another) succeeds meanwhile, or a shared one
+// that other readers may hold too but no writer. Reads go through an
 // internal buffer. Failures set error 1.
 #pragma once
 
@@ -12,6 +13,12 @@
 #include <memory>
 #include <vector>
 
+// How an open file is shared with other opens of it.
+enum class FileSharing {
+    Exclusive, // with nobody
+    Readers,   // with other readers; no exclusive lock is taken meanwhile
+};
+
 class CFileInputStream : public ZenthoIO::CInputStream {
 public:
     CFileInputStream();
@@ -19,8 +26,10 @@ public:
     CFileInputStream(const CFileInputStream&) = delete;
     CFileInputStream& operator=(const CFileInputStream&) = delete;
 
-    // Opens an existing file (Windows-form path) for reading, without sharing.
-    bool open(const CString& name);
+    // Opens an existing file (Windows-form path) for reading. A file shared
+    // with readers is read without changing its access time where the
+    // system lets this process ask for that (it owns the file).
+    bool open(const CString& name, FileSharing sharing = FileSharing::Exclusive);
     // Reads the file `owner` holds open, through the same handle but with
     // its own position and buffer, so that two threads can read the file at
     // once. The owner must stay open while the view is used.

@@ -5,6 +5,7 @@
 #include "model/DocumentCardSealer.h"
 #include "model/DocumentKey.h"
 #include "model/DocumentTexts.h"
+#include "model/FileInputStream.h"
 #include "model/FileOutputStream.h"
 #include "model/NodeFactory.h"
 #include "model/NodeTreeState.h"
@@ -82,6 +83,7 @@ void CWalletDoc::deleteContents()
     if (store)
         store->close();
     store.reset();
+    viewed.reset();
     setDocumentKey(nullptr);
     documentCheckBlock().done();
     rootPointerOffset = Serializable::kNoPosition;

@@ -16,6 +16,7 @@
 class CCard;
 class CCategory;
 class CCryptUtil;
+class CFileInputStream;
 class CFileOutputStream;
 class CKeldraOptions;
 class CKeldraRegistry;
@@ -68,6 +69,13 @@ public:
     // Reads the wallet, rewrites it into a fresh file that replaces the old
     // one (upgrading versions 1 and 2), keeps it open for the edits; hint 6.
     bool openWalletFile(const CString& path);
+    // Reads the wallet as openWalletFile does (the same tree, the same
+    // refusals and messages, versions 1 and 2 seen as upgraded) but leaves
+    // the file exactly as it is, so that read-only files, folders and media
+    // serve as well. The file stays open under a lock shared with other
+    // viewers until the contents are deleted: no editor opens it meanwhile,
+    // and the document refuses every edit; hint 6.
+    bool viewWalletFile(const CString& path);
 
     // --- Edits (false: the caller shows its own "Warning!..." message) ----
 
@@ -146,6 +154,7 @@ private:
     void restoreStoredCard(CCategory& category, CCard& card);
 
     bool readWallet(const CString& path, bool askPassword, bool keepKey);
+    bool readWalletFrom(CFileInputStream& in, bool askPassword, bool keepKey);
     bool writeTemporaryCopy(const std::string& target, std::string& temporary, CFileOutputStream& copy);
     bool replaceWallet(const std::string& target, const std::string& temporary, CFileOutputStream& copy);
     bool prepareUpgrade();
@@ -169,6 +178,8 @@ private:
     std::unique_ptr<CDocumentCardSealer> sealer;
     std::unique_ptr<CCategory> root;
     std::unique_ptr<CFileOutputStream> store;
+    // The file of a viewed wallet, held open for its lock.
+    std::unique_ptr<CFileInputStream> viewed;
     std::unique_ptr<SearchResult> searchResult;
     std::vector<IDocumentObserver*> observers;
     CString pathName;

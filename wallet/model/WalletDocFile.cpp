@@ -99,6 +99,11 @@ bool CWalletDoc::readWallet(const CString& path, bool askPassword, bool keepKey)
         showMessage(readOnly ? DocumentTexts::kReadOnly : DocumentTexts::kCannotOpen);
         return false;
     }
+    return readWalletFrom(in, askPassword, keepKey) && in.close();
+}
+
+bool CWalletDoc::readWalletFrom(CFileInputStream& in, bool askPassword, bool keepKey)
+{
     documentCheckBlock().done();
     if (!keepKey)
         setDocumentKey(nullptr);
@@ -126,7 +131,7 @@ bool CWalletDoc::readWallet(const CString& path, bool askPassword, bool keepKey)
         return false;
     }
     root.reset(static_cast<CCategory*>(node.release()));
-    return in.close();
+    return true;
 }
 
 // Sealed records of versions 1 and 2 hold the card layout of their version;
@@ -210,6 +215,26 @@ bool CWalletDoc::openWalletFile(const CString& path)
         return false;
     }
     fileVersion = versionOnDisk;
+    walletLoaded(path);
+    return true;
+}
+
+// Sealed records of versions 1 and 2 stay in their version's layout here:
+// their category reads them in that layout when they are opened, so the
+// view needs no password to upgrade them.
+bool CWalletDoc::viewWalletFile(const CString& path)
+{
+    deleteContents();
+    viewed = std::make_unique<CFileInputStream>();
+    if (!viewed->open(path, FileSharing::Readers)) {
+        showMessage(DocumentTexts::kCannotOpen);
+        deleteContents();
+        return false;
+    }
+    if (!readWalletFrom(*viewed, options.promptOnOpen(), false)) {
+        deleteContents();
+        return false;
+    }
     walletLoaded(path);
     return true;
 }
