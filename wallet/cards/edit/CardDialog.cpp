@@ -29,7 +29,13 @@ template <class Action> void actOn(QWidget* control, Action action)
 
 } // namespace
 
-CCardDialog::CCardDialog(QWidget* parent) : QWidget(parent) {}
+CCardDialog::CCardDialog(QWidget* parent) : CScrollPropertyPage(0, parent), content(new QWidget(this)) {}
+
+void CCardDialog::finishPage()
+{
+    content->resize(content->sizeHint());
+    initPage(content->size());
+}
 
 int CCardDialog::lastFocusId() const { return lastFocused ? controlIdOf(*lastFocused) : 0; }
 
@@ -64,5 +70,5 @@ bool CCardDialog::eventFilter(QObject* watched, QEvent* event)
             control = control->parentWidget();
         lastFocused = control;
     }
-    return QWidget::eventFilter(watched, event);
+    return CScrollPropertyPage::eventFilter(watched, event);
 }

@@ -3,10 +3,11 @@
 // page's last confirmation succeeded.
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include "zenthoLib/Ui/ScrollPropertyPage.h"
 
-class CCardDialog : public QWidget {
+#include <QPointer>
+
+class CCardDialog : public CScrollPropertyPage {
     Q_OBJECT
 public:
     explicit CCardDialog(QWidget* parent = nullptr);
@@ -23,9 +24,13 @@ protected:
     // Remembers `control` (an edit box or a list) whenever it takes the focus.
     void trackFocus(QWidget* control);
     void setConfirmed(bool ok) { confirmed = ok; }
+    // The page's controls go on this; finishPage then sizes the page to them.
+    QWidget* body() const { return content; }
+    void finishPage();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* content;
     QPointer<QWidget> lastFocused;
     bool confirmed = false;
 };

@@ -3,7 +3,7 @@
 #include "ControlId.h"
 #include "EditableList.h"
 #include "EditorTexts.h"
-#include "QtText.h"
+#include "zenthoLib/Ui/QtText.h"
 #include "cards/CardFactory.h"
 #include "cards/FieldCard.h"
 #include "model/UserInterface.h"
@@ -82,7 +82,7 @@ bool CCardKindPage::hasHiddenFields() const
 
 void CCardKindPage::build()
 {
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(body());
     int row = -1;
     // The line of controls to the right of a row's first control.
     QHBoxLayout* line = nullptr;
@@ -100,14 +100,14 @@ void CCardKindPage::build()
                 grid->addLayout(line, row, 1);
             }
             if (!caption.isEmpty())
-                line->addWidget(new QLabel(caption, this));
+                line->addWidget(new QLabel(caption, body()));
             line->addWidget(widget, 1);
             continue;
         }
         ++row;
         line = nullptr;
         if (control.type == T::RowTitle) {
-            grid->addWidget(new QLabel(caption, this), row, 0);
+            grid->addWidget(new QLabel(caption, body()), row, 0);
             continue;
         }
         if (control.type == T::FontChoice) {
@@ -118,7 +118,7 @@ void CCardKindPage::build()
         if (caption.isEmpty()) {
             grid->addWidget(widget, row, 0, 1, alone ? 2 : 1);
         } else {
-            auto* label = new QLabel(caption, this);
+            auto* label = new QLabel(caption, body());
             grid->addWidget(label, row, 0, control.type == T::MultiLine ? Qt::AlignTop : Qt::Alignment());
             grid->addWidget(widget, row, 1);
         }
@@ -126,6 +126,7 @@ void CCardKindPage::build()
             grid->setRowStretch(row, 1);
     }
     grid->setColumnStretch(1, 1);
+    finishPage();
 }
 
 QWidget* CCardKindPage::makeControl(const PageControl& control, Bound& entry)
@@ -135,14 +136,14 @@ QWidget* CCardKindPage::makeControl(const PageControl& control, Bound& entry)
     case T::RowTitle:
         return nullptr;
     case T::MultiLine: {
-        auto* edit = named(new QPlainTextEdit(this), id);
+        auto* edit = named(new QPlainTextEdit(body()), id);
         if (control.limit != kNoLimit)
             limitWhileTyping(edit, control.limit);
         entry.widget = edit;
         return edit;
     }
     case T::FontChoice: {
-        auto* group = new QGroupBox(QString::fromLatin1(control.caption), this);
+        auto* group = new QGroupBox(QString::fromLatin1(control.caption), body());
         auto* buttons = new QHBoxLayout(group);
         entry.smallFont = named(new QRadioButton(QStringLiteral("Small"), group), kSmallFontControlId);
         buttons->addWidget(entry.smallFont);
@@ -154,7 +155,7 @@ QWidget* CCardKindPage::makeControl(const PageControl& control, Bound& entry)
     case T::EditableList:
     case T::EditableListOwnFirst:
     case T::DropDown: {
-        auto* list = named(new QComboBox(this), id);
+        auto* list = named(new QComboBox(body()), id);
         if (control.type != T::DropDown) {
             list->setEditable(true);
             list->setInsertPolicy(QComboBox::NoInsert);
@@ -167,7 +168,7 @@ QWidget* CCardKindPage::makeControl(const PageControl& control, Bound& entry)
     case T::Edit:
     case T::Digits:
     case T::Number: {
-        auto* edit = named(new QLineEdit(this), id);
+        auto* edit = named(new QLineEdit(body()), id);
         if (control.limit != kNoLimit)
             edit->setMaxLength(control.limit);
         if (control.type == T::Digits)

@@ -1,6 +1,6 @@
 #include "MediaPath.h"
 
-#include "QtText.h"
+#include "zenthoLib/Ui/QtText.h"
 #include "platform/NativePath.h"
 #include "zenthoLib/Base/PathUtil.h"
 
