@@ -120,7 +120,14 @@ void CCardKindPage::build()
         } else {
             auto* label = new QLabel(caption, body());
             grid->addWidget(label, row, 0, control.type == T::MultiLine ? Qt::AlignTop : Qt::Alignment());
-            grid->addWidget(widget, row, 1);
+            if (alone) {
+                grid->addWidget(widget, row, 1);
+            } else {
+                // The controls that follow on this row share its second column.
+                line = new QHBoxLayout;
+                line->addWidget(widget, 1);
+                grid->addLayout(line, row, 1);
+            }
         }
         if (control.type == T::MultiLine)
             grid->setRowStretch(row, 1);
@@ -137,6 +144,9 @@ QWidget* CCardKindPage::makeControl(const PageControl& control, Bound& entry)
         return nullptr;
     case T::MultiLine: {
         auto* edit = named(new QPlainTextEdit(body()), id);
+        // The notes take a few lines; a text without a caption (the free form's) is the page itself.
+        const int lines = *control.caption ? 5 : 14;
+        edit->setFixedHeight(edit->fontMetrics().lineSpacing() * lines + 12);
         if (control.limit != kNoLimit)
             limitWhileTyping(edit, control.limit);
         entry.widget = edit;

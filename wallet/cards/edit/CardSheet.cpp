@@ -59,13 +59,16 @@ void CCardSheet::widenForTabs()
     // 10 x n x (n - 1) for n tabs, or the page width plus 30 when that is more.
     const int tabCount = m_tabs->count();
     int tabsWidth = 0;
-    int pageWidth = 0;
+    QSize page;
     for (int i = 0; i < tabCount; ++i) {
         tabsWidth += m_tabs->tabBar()->tabRect(i).width();
-        pageWidth = std::max(pageWidth, m_tabs->widget(i)->width());
+        page = page.expandedTo(m_tabs->widget(i)->size());
     }
     const int needed = tabsWidth + 100 + 10 * tabCount * (tabCount - 1);
-    setMinimumWidth(std::max(needed, pageWidth + 30));
+    setMinimumWidth(needed);
+    // The sheet opens big enough for its largest page; a smaller sheet scrolls the pages.
+    const int buttonsHeight = findChild<QDialogButtonBox*>()->sizeHint().height();
+    resize(std::max(needed, page.width() + 30), page.height() + m_tabs->tabBar()->sizeHint().height() + buttonsHeight + 40);
 }
 
 void CCardSheet::accept()

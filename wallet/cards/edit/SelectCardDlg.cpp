@@ -15,6 +15,7 @@ CSelectCardDlg::CSelectCardDlg(CImageServer& images, int typeId, QWidget* parent
     setWindowTitle(QString::fromLatin1(EditorTexts::kSelectCardCaption));
     m_list = named(new QListWidget(this), kListId);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setMinimumSize(260, 27 * m_list->fontMetrics().lineSpacing() / 2);
 
     // The loader changes the icons until it is done; the wait lets later waiters through too.
     images.waitUntilAllLoaded();
