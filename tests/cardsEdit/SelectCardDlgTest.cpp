@@ -1,0 +1,27 @@
+#include "images/CatalogueFixture.h"
+
+#include "cards/CardTypeTable.h"
+#include "cards/edit/SelectCardDlg.h"
+
+#include <QListWidget>
+
+using SelectCardDlgTest = CatalogueTest;
+
+TEST_F(SelectCardDlgTest, ListsTheKindsOnceEveryIconIsLoadedWithThePreselectedOneChosen)
+{
+    ASSERT_TRUE(server.init(baseDir()));
+    server.startBackgroundLoading();
+    CSelectCardDlg dlg(server, 7);
+    EXPECT_TRUE(server.allLoaded());
+    EXPECT_EQ(dlg.windowTitle(), "Select Card");
+    ASSERT_EQ(dlg.list().count(), 27);
+    for (int id = 0; id < 27; ++id)
+        EXPECT_EQ(dlg.list().item(id)->text(), cardTypeRow(id).displayName);
+    EXPECT_EQ(dlg.list().currentRow(), 7);
+    EXPECT_EQ(dlg.chosenTypeId(), 7);
+    dlg.list().setCurrentRow(3);
+    EXPECT_EQ(dlg.chosenTypeId(), 3);
+    // The event stays set for the next waiter.
+    CSelectCardDlg again(server, 0);
+    EXPECT_EQ(again.chosenTypeId(), 0);
+}
