@@ -151,6 +151,17 @@ TEST_F(CardSheetTest, UnlinkingTheSoundDisablesItsButtons)
     EXPECT_FALSE(card->getSoundPath().has_value());
 }
 
+TEST_F(CardSheetTest, PlayingASoundThatCannotPlayGivesTheButtonsBack)
+{
+    std::unique_ptr<CFieldCard> card = filledCard(24);
+    card->setSoundPath(CString("media\\gone.wav"));
+    CCardMedia media(card.get(), choosers, kProgramDir);
+    QTest::mouseClick(control<QPushButton>(media, CCardMedia::kPlayId), Qt::LeftButton);
+    EXPECT_TRUE(control<QWidget>(media, CCardMedia::kPlayId)->isEnabled());
+    EXPECT_TRUE(control<QWidget>(media, CCardMedia::kSoundUnlinkId)->isEnabled());
+    EXPECT_FALSE(control<QWidget>(media, CCardMedia::kStopId)->isEnabled());
+}
+
 TEST(MediaPath, FilesBelowTheProgramDirectoryAreKeptRelative)
 {
     EXPECT_EQ(cardMediaPath("/opt/keldra/media/a.wav", "/opt/keldra"), "media\\a.wav");

@@ -54,7 +54,7 @@ TEST_F(CliClipTest, AValueCopiedMeanwhileIsLeftAlone)
     const std::string seen = onXServer(
         "\"$CLI\" clip \"$W\" Bank bankName --seconds 2\n"
         "echo \"text [$(xclip -o -selection clipboard)]\"\n"
-        "printf other | xclip -i -selection clipboard\n"
+        "printf other | xclip -i -selection clipboard 2>/dev/null\n"
         "sleep 5\n"
         "echo \"later [$(xclip -o -selection clipboard)]\"\n");
     EXPECT_EQ(seen, "text [North Bank]\nlater [other]\n");

@@ -6,7 +6,7 @@
 #include "zenthoLib/Ui/QtText.h"
 #include "cards/CardFactory.h"
 #include "cards/FieldCard.h"
-#include "model/UserInterface.h"
+#include "zenthoLib/Base/UserInterface.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,5 +1,9 @@
 #include "CardMedia.h"
 
+#include "cards/CardMediaPath.h"
+#include "cards/show/CardSound.h"
+#include "platform/NativePath.h"
+
 #include "ControlId.h"
 #include "EditorChoosers.h"
 #include "EditorTexts.h"
@@ -78,6 +82,10 @@ CCardMedia::CCardMedia(const CCard* card, ICardEditorChoosers& choosers, const Q
     connect(m_pictureUnlink, &QPushButton::clicked, this, &CCardMedia::unlinkPicture);
     connect(m_soundLink, &QPushButton::clicked, this, &CCardMedia::linkSound);
     connect(m_soundUnlink, &QPushButton::clicked, this, &CCardMedia::unlinkSound);
+    m_sound = new CCardSound(this);
+    connect(m_play, &QPushButton::clicked, this, &CCardMedia::playSound);
+    connect(m_stop, &QPushButton::clicked, m_sound, &CCardSound::stop);
+    connect(m_sound, &CCardSound::finished, this, &CCardMedia::soundEnded);
 
     if (card) {
         m_picturePath = card->getPicturePath();
@@ -124,8 +132,25 @@ void CCardMedia::linkSound()
 
 void CCardMedia::unlinkSound()
 {
+    m_sound->stop();
     m_soundPath.reset();
     showSound();
+}
+
+void CCardMedia::playSound()
+{
+    m_play->setEnabled(false);
+    m_soundUnlink->setEnabled(false);
+    m_stop->setEnabled(true);
+    const std::optional<std::string> file = cardMediaNativePath(m_soundPath, fromNativePath(m_programDir.toStdString()));
+    m_sound->play(file.value_or(std::string()));
+}
+
+void CCardMedia::soundEnded()
+{
+    m_stop->setEnabled(false);
+    m_play->setEnabled(m_soundPath.has_value());
+    m_soundUnlink->setEnabled(m_soundPath.has_value());
 }
 
 void CCardMedia::showPicture()

@@ -8,6 +8,7 @@
 #include <optional>
 
 class CCard;
+class CCardSound;
 class ICardEditorChoosers;
 class QAbstractButton;
 class QButtonGroup;
@@ -41,6 +42,9 @@ private:
     void unlinkPicture();
     void linkSound();
     void unlinkSound();
+    // "Play" plays the sound without holding the page; "Stop" ends it.
+    void playSound();
+    void soundEnded();
     void showPicture();
     void showSound();
 
@@ -60,4 +64,5 @@ private:
     QPushButton* m_soundUnlink;
     QCheckBox* m_playOnOpen;
     QLabel* m_soundName;
+    CCardSound* m_sound;
 };

@@ -17,12 +17,19 @@ CCardSound::~CCardSound()
 void CCardSound::play(const std::string& nativePath)
 {
     const QString path = QString::fromStdString(nativePath);
-    if (!QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty())
+    if (!QFileInfo(path).isFile() || QMediaDevices::audioOutputs().isEmpty()) {
+        emit finished();
         return;
+    }
     if (!m_player) {
         m_player = new QMediaPlayer(this);
         m_output = new QAudioOutput(this);
         m_player->setAudioOutput(m_output);
+        connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+            if (state == QMediaPlayer::StoppedState)
+                emit finished();
+        });
+        connect(m_player, &QMediaPlayer::errorOccurred, this, [this] { emit finished(); });
     }
     m_player->stop();
     m_player->setSource(QUrl::fromLocalFile(path));

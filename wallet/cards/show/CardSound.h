@@ -31,6 +31,10 @@ public:
     void stop() override;
     bool isPlaying() const;
 
+signals:
+    // A play has ended: played to its end, stopped, or nothing to play.
+    void finished();
+
 private:
     // Made on the first play that has a device to play on.
     QMediaPlayer* m_player = nullptr;
