@@ -2,6 +2,7 @@
 
 #include "cards/CardTypeTable.h"
 #include "cards/edit/SelectCardDlg.h"
+#include "images/qt/QtImageLists.h"
 
 #include <QListWidget>
 
@@ -15,8 +16,12 @@ TEST_F(SelectCardDlgTest, ListsTheKindsOnceEveryIconIsLoadedWithThePreselectedOn
     EXPECT_TRUE(server.allLoaded());
     EXPECT_EQ(dlg.windowTitle(), "Select Card");
     ASSERT_EQ(dlg.list().count(), 27);
-    for (int id = 0; id < 27; ++id)
+    for (int id = 0; id < 27; ++id) {
         EXPECT_EQ(dlg.list().item(id)->text(), cardTypeRow(id).displayName);
+        const QImage shown = dlg.list().item(id)->icon().pixmap(16, 16).toImage();
+        EXPECT_EQ(shown, cardTypeIcon(server, id).pixmap(16, 16).toImage()) << id;
+        EXPECT_FALSE(shown.isNull()) << id;
+    }
     EXPECT_EQ(dlg.list().currentRow(), 7);
     EXPECT_EQ(dlg.chosenTypeId(), 7);
     dlg.list().setCurrentRow(3);

@@ -4,6 +4,7 @@
 #include "EditorTexts.h"
 #include "cards/CardTypeTable.h"
 #include "images/ImageServer.h"
+#include "images/qt/QtImageLists.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -15,12 +16,13 @@ CSelectCardDlg::CSelectCardDlg(CImageServer& images, int typeId, QWidget* parent
     setWindowTitle(QString::fromLatin1(EditorTexts::kSelectCardCaption));
     m_list = named(new QListWidget(this), kListId);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setIconSize(QSize(16, 16));
     m_list->setMinimumSize(260, 27 * m_list->fontMetrics().lineSpacing() / 2);
 
     // The loader changes the icons until it is done; the wait lets later waiters through too.
     images.waitUntilAllLoaded();
     for (int id = 0; id < IconNames::kCardTypeCount; ++id)
-        m_list->addItem(QString::fromLatin1(cardTypeRow(id).displayName));
+        m_list->addItem(new QListWidgetItem(cardTypeIcon(images, id), QString::fromLatin1(cardTypeRow(id).displayName)));
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             m_typeId = row;
