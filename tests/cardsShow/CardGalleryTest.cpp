@@ -1,0 +1,113 @@
+// Renders filled cards of the table-drawn kinds into card-gallery/ beside
+// the test program, to be looked at.
+#include "cards/CardFactory.h"
+#include "cards/CardKinds.h"
+#include "cards/FieldCard.h"
+#include "cards/show/CardDisplayFactory.h"
+#include "cards/show/CardSound.h"
+#include "cards/show/ShowCardDialog.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class SilentPlayer : public ICardSoundPlayer {
+public:
+    void play(const std::string&) override {}
+    void stop() override {}
+};
+
+struct FieldValue {
+    int field;
+    const char* text;
+};
+
+struct GalleryCard {
+    const char* file;
+    int typeId;
+    std::vector<FieldValue> values;
+    int hiddenMode = CCard::kHideHidden;
+};
+
+const GalleryCard kGallery[] = {
+    {"bank-account", 0,
+     {{CCardBankAccount::BankName, "First Harbour Bank"},
+      {CCardBankAccount::AccountType, "Checking"},
+      {CCardBankAccount::AccountNumber, "0044 1287 5530"},
+      {CCardBankAccount::SortCode, "20-45-77"},
+      {CCardBankAccount::Swift, "FHBKGB2L"},
+      {CCardBankAccount::Telephone, "+44 20 7946 0321"},
+      {CCardBankAccount::Pin, "4821"}},
+     CCard::kShowHidden},
+    {"car-info", 3,
+     {{CCardCarInfo::Year, "2019"},
+      {CCardCarInfo::Make, "Volvo"},
+      {CCardCarInfo::Model, "V60 Cross Country"},
+      {CCardCarInfo::LicenceNumber, "KD19 XRT"},
+      {CCardCarInfo::ExpiresOn, "03/2027"},
+      {CCardCarInfo::VehicleNumber, "YV1ZZ12345A678901"},
+      {CCardCarInfo::InsuranceCompany, "Northgate Mutual"},
+      {CCardCarInfo::PolicyNumber, "NM-558-2201"},
+      {CCardCarInfo::InsurancePhone, "0800 555 0199"},
+      {CCardCarInfo::InsuranceExpiresOn, "11/2026"}}},
+    {"clothes-sizes", 4,
+     {{CCardClothesSize::SizeFor, "Anna"},
+      {CCardClothesSize::Suit, "38R"},
+      {CCardClothesSize::Waist, "30"},
+      {CCardClothesSize::Inseam, "32"},
+      {CCardClothesSize::Shoe, "39"},
+      {CCardClothesSize::Pants, "M"},
+      {CCardClothesSize::Shirt, "S"},
+      {CCardClothesSize::Skirt, "36"},
+      {CCardClothesSize::Neck, "14"},
+      {CCardClothesSize::Glove, "7"}}},
+    {"password-hidden", 19,
+     {{CCardPassword::System, "Office VPN"},
+      {CCardPassword::Username, "a.lindqvist"},
+      {CCardPassword::AccessInfo, "vpn.example.org"},
+      {CCardPassword::Password, "Tr0ub4dor&3"}}},
+    {"software-serial", 23,
+     {{CCardSoftwareSerialNumber::Title, "PhotoStudio Pro"},
+      {CCardSoftwareSerialNumber::Manufacturer, "Lumen Works"},
+      {CCardSoftwareSerialNumber::Version, "12.4"},
+      {CCardSoftwareSerialNumber::SoftwareType, "CDKey"},
+      {CCardSoftwareSerialNumber::SoftwareTypeValue, "QX7P-22LM-90AB"},
+      {CCardSoftwareSerialNumber::PurchaseDate, "14/02/2025"},
+      {CCardSoftwareSerialNumber::PurchasedFrom, "lumenworks.example"}}},
+    {"social-security", 22, {{CCardSocialSecurityNumber::Ssn, "078-05-1120"}, {CCardSocialSecurityNumber::HolderName, "Anna Lindqvist"}}},
+    {"id-card", 13,
+     {{CCardIdCard::CardTitle, "Staff Card"},
+      {CCardIdCard::CountryOrOrganization, "Harbour Hospital"},
+      {CCardIdCard::IdNumber, "HH-004512"},
+      {CCardIdCard::HolderName, "Anna Lindqvist"}}},
+};
+
+TEST(CardGalleryTest, RendersTheTableDrawnKinds)
+{
+    SilentPlayer sound;
+    QDir().mkpath("card-gallery");
+    for (const GalleryCard& entry : kGallery) {
+        auto card = createCard(entry.typeId);
+        auto& fields = dynamic_cast<CFieldCard&>(*card);
+        for (const FieldValue& value : entry.values)
+            fields.setText(value.field, CString(value.text));
+        fields.applyEditRules();
+        card->setName(CString(entry.file));
+        card->getNotes() = CString("Kept in the top drawer.");
+        card->setHiddenMode(entry.hiddenMode);
+        std::unique_ptr<CShowCardDialog> display(createCardDisplay(*card, sound, CString("C:\\Keldra"), nullptr));
+        ASSERT_TRUE(display) << entry.file;
+        const QImage shot = display->grab().toImage();
+        EXPECT_FALSE(display->paintedTexts().isEmpty()) << entry.file;
+        EXPECT_TRUE(shot.save(QString("card-gallery/%1.png").arg(entry.file))) << entry.file;
+    }
+}
+
+} // namespace

@@ -1,0 +1,202 @@
+#include "cards/CardKinds.h"
+#include "cards/show/CardDisplayFactory.h"
+#include "cards/show/CardSound.h"
+#include "cards/show/ShowCardDialog.h"
+#include "platform/NativePath.h"
+#include "support/TempDir.h"
+#include "zenthoLib/Ui/QtText.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class FakeSoundPlayer : public ICardSoundPlayer {
+public:
+    void play(const std::string& nativePath) override { played.push_back(nativePath); }
+    void stop() override {}
+    std::vector<std::string> played;
+};
+
+struct Fixture {
+    FakeSoundPlayer sound;
+    TempDir folder;
+    CString programDir = fromNativePath(folder.path().string());
+
+    std::unique_ptr<CShowCardDialog> display(CCard& card)
+    {
+        return std::unique_ptr<CShowCardDialog>(createCardDisplay(card, sound, programDir, nullptr));
+    }
+};
+
+// Paints the display as the window would and gives the painted texts.
+QStringList paint(CShowCardDialog& display)
+{
+    QImage image(display.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    display.paintCard(painter, display.rect().adjusted(0, 0, -5, -5));
+    return display.paintedTexts();
+}
+
+std::unique_ptr<CCardPassword> hiddenPasswordCard()
+{
+    auto card = std::make_unique<CCardPassword>(CString("Mail"), CString(""), CString("mail.example.org"), CString("ann"),
+                                                CString("s3cret"), CString(""));
+    card->setHiddenMode(CCard::kHideHidden);
+    return card;
+}
+
+TEST(ShowCardDialogTest, TheSwitchTogglesTheHiddenValueAndANewDisplayHidesItAgain)
+{
+    Fixture f;
+    const auto card = hiddenPasswordCard();
+    const auto display = f.display(*card);
+    ASSERT_TRUE(display);
+    QStringList texts = paint(*display);
+    EXPECT_TRUE(texts.contains("Show Password"));
+    EXPECT_FALSE(texts.contains("s3cret"));
+
+    QTest::mouseClick(display.get(), Qt::LeftButton, {}, display->hiddenSwitchRect().center());
+    texts = paint(*display);
+    EXPECT_TRUE(texts.contains("Hide Password"));
+    EXPECT_TRUE(texts.contains("s3cret"));
+
+    const auto reopened = f.display(*card);
+    texts = paint(*reopened);
+    EXPECT_TRUE(texts.contains("Show Password"));
+    EXPECT_FALSE(texts.contains("s3cret"));
+
+    reopened->setPrintMode(true);
+    texts = paint(*reopened);
+    EXPECT_FALSE(texts.contains("Show Password"));
+    EXPECT_TRUE(texts.contains("s3cret"));
+}
+
+TEST(ShowCardDialogTest, AClickOutsideTheSwitchEditsAndAConfirmedEditRepaintsFromTheCard)
+{
+    Fixture f;
+    const auto card = hiddenPasswordCard();
+    const auto display = f.display(*card);
+    std::vector<CCard*> changed;
+    QObject::connect(display.get(), &CShowCardDialog::cardChanged, [&](CCard* c) { changed.push_back(c); });
+    int edits = 0;
+    bool confirm = false;
+    display->setEditHook([&](CCard& edited) {
+        ++edits;
+        auto& password = static_cast<CCardPassword&>(edited);
+        password.setText(CCardPassword::System, CString("intranet"));
+        password.setHiddenMode(CCard::kShowHidden);
+        return confirm;
+    });
+    paint(*display);
+
+    QTest::mouseClick(display.get(), Qt::LeftButton, {}, QPoint(120, 60));
+    EXPECT_EQ(edits, 1);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_FALSE(display->showsHidden());
+
+    confirm = true;
+    QTest::mouseClick(display.get(), Qt::LeftButton, {}, QPoint(120, 60));
+    EXPECT_EQ(edits, 2);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0], card.get());
+    EXPECT_TRUE(display->showsHidden());
+    const QStringList texts = paint(*display);
+    EXPECT_TRUE(texts.contains("intranet"));
+    EXPECT_TRUE(texts.contains("s3cret"));
+}
+
+TEST(ShowCardDialogTest, RowsWithAnEmptyValueOrAnEmptyCaptionAreLeftOut)
+{
+    struct Case {
+        const char* accountType;
+        const char* sortCode;
+        bool numberRow;
+        bool sortCodeRow;
+    };
+    const Case cases[] = {
+        {"", "20-00-00", false, true},
+        {"Checking", "", true, false},
+    };
+    Fixture f;
+    for (const Case& c : cases) {
+        CCardBankAccount card(CString("Bank"), CString(""), CString(c.accountType), CString("12345678"), CString("First Bank"),
+                              CString(""), CString(c.sortCode), CString(""), CString(""));
+        const auto display = f.display(card);
+        const QStringList texts = paint(*display);
+        EXPECT_EQ(texts.contains("12345678"), c.numberRow) << c.accountType;
+        EXPECT_EQ(texts.contains("Checking Account"), c.numberRow) << c.accountType;
+        EXPECT_EQ(texts.contains("Sort Code : "), c.sortCodeRow) << c.sortCode;
+        EXPECT_TRUE(texts.contains("First Bank"));
+        EXPECT_FALSE(texts.contains("Show Pin")) << "no switch without a PIN";
+    }
+}
+
+TEST(ShowCardDialogTest, TiledPictureRepeatsAndAPictureLargerThanTheCardIsClipped)
+{
+    Fixture f;
+    QImage picture(100, 70, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    ASSERT_TRUE(picture.save(QString::fromStdString(f.folder.file("tile.png"))));
+    QImage large(400, 400, QImage::Format_RGB32);
+    large.fill(Qt::blue);
+    ASSERT_TRUE(large.save(QString::fromStdString(f.folder.file("large.png"))));
+
+    CCardLibraryCard card;
+    card.setBorder(false);
+    card.setShowIcon(false);
+    card.setPicturePlacement(CCard::kTiledPicture);
+    card.setPicturePath(CString("tile.png"));
+    const auto display = f.display(card);
+    const QRect cardRect(10, 10, 240, 305);
+    QImage canvas(300, 360, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        display->paintCard(painter, cardRect);
+    }
+    for (const QPoint copy : {QPoint(0, 0), QPoint(100, 0), QPoint(200, 70), QPoint(200, 280)})
+        EXPECT_EQ(canvas.pixel(cardRect.topLeft() + copy), qRgb(255, 0, 0)) << copy.x() << "," << copy.y();
+    EXPECT_EQ(canvas.pixel(cardRect.right(), cardRect.bottom()), QColor(Qt::green).rgb());
+    EXPECT_EQ(canvas.pixel(cardRect.right() + 1, cardRect.bottom() + 1), QColor(Qt::white).rgb()) << "tiles stay inside the card";
+
+    card.setPicturePath(CString("large.png"));
+    card.setPictureReload(true);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        display->paintCard(painter, cardRect);
+    }
+    EXPECT_EQ(canvas.pixel(cardRect.bottomRight()), QColor(Qt::blue).rgb());
+    EXPECT_EQ(canvas.pixel(cardRect.right() + 1, cardRect.top()), QColor(Qt::white).rgb());
+    EXPECT_EQ(canvas.pixel(cardRect.left(), cardRect.bottom() + 1), QColor(Qt::white).rgb());
+}
+
+TEST(ShowCardDialogTest, TheSoundPlaysOnTheFirstPaintingOnly)
+{
+    Fixture f;
+    QFile sound(QString::fromStdString(f.folder.file("ring.wav")));
+    ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
+    sound.close();
+    CCardLibraryCard card;
+    card.setSoundPath(CString("ring.wav"));
+    card.setPlayOnOpen(true);
+    const auto display = f.display(card);
+    paint(*display);
+    paint(*display);
+    ASSERT_EQ(f.sound.played.size(), 1u);
+    EXPECT_EQ(f.sound.played[0], f.folder.file("ring.wav"));
+
+    card.setPlayOnOpen(false);
+    paint(*f.display(card));
+    EXPECT_EQ(f.sound.played.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,13 @@
+#include "CardDisplayFactory.h"
+
+#include "ShowCardDialog.h"
+#include "cards/FieldCard.h"
+
+CShowCardDialog* createCardDisplay(CCard& card, ICardSoundPlayer& sound, const CString& programDir, QWidget* parent)
+{
+    auto* fieldCard = dynamic_cast<CFieldCard*>(&card);
+    const CardDisplayLayout* layout = cardDisplayLayout(card.getTypeId());
+    if (!fieldCard || !layout)
+        return nullptr;
+    return new CShowCardDialog(*fieldCard, *layout, sound, programDir, parent);
+}

@@ -1,0 +1,205 @@
+#include "CardDisplayLayout.h"
+
+#include "cards/CardKinds.h"
+
+#include <algorithm>
+
+namespace {
+
+using K = DisplayItemKind;
+
+constexpr HiddenSwitchCaptions kPinCaptions = {"Show Pin", "Hide Pin"};
+constexpr HiddenSwitchCaptions kPasswordCaptions = {"Show Password", "Hide Password"};
+constexpr HiddenSwitchCaptions kPlainCaptions = {"Show", "Hide"};
+
+using Bank = CCardBankAccount;
+constexpr DisplayItem kBankAccount[] = {
+    {K::Heading, "", Bank::BankName},
+    {K::Row, " Account", Bank::AccountNumber, Bank::AccountType},
+    {K::Row, "Sort Code : ", Bank::SortCode},
+    {K::Row, "SWIFT : ", Bank::Swift},
+    {K::Row, "Phone:", Bank::Telephone},
+    {K::Hidden, "", Bank::Pin},
+};
+
+using Birthday = CCardBirthdayCard;
+constexpr DisplayItem kBirthday[] = {
+    {K::Heading, "", Birthday::Person},
+    {K::Centred, "", Birthday::Birthday},
+};
+
+using Calling = CCardCalling;
+constexpr DisplayItem kCalling[] = {
+    {K::Heading, "", Calling::CardProvider},
+    {K::Row, "Access Number : ", Calling::AccessNumber},
+    {K::Row, "Card Number : ", Calling::CardNumber},
+    {K::Row, "Call if card is lost: ", Calling::LostCardNumber},
+    {K::Hidden, "", Calling::Pin},
+};
+
+using Car = CCardCarInfo;
+constexpr DisplayItem kCarInfo[] = {
+    {K::Heading, "", Car::Year, kNoField, {Car::Make, Car::Model}},
+    {K::Row, "Licence Number : ", Car::LicenceNumber},
+    {K::Row, "Expires On  : ", Car::ExpiresOn},
+    {K::Row, "Vehicle Number : ", Car::VehicleNumber},
+    {K::Row, "Cylinders : ", Car::Cylinders},
+    {K::Row, "Insurance Company : ", Car::InsuranceCompany},
+    {K::Row, "Policy Number : ", Car::PolicyNumber},
+    {K::Row, "Insurance Phone : ", Car::InsurancePhone},
+    {K::Row, "Insurance Expired On: ", Car::InsuranceExpiresOn},
+};
+
+using Clothes = CCardClothesSize;
+constexpr DisplayItem kClothesSizes[] = {
+    {K::Heading, "", Clothes::SizeFor},
+    {K::Row, "Suit : ", Clothes::Suit},
+    {K::Row, "Waist : ", Clothes::Waist},
+    {K::Row, "Inseam : ", Clothes::Inseam},
+    {K::Row, "Shoe : ", Clothes::Shoe},
+    {K::Row, "Pants : ", Clothes::Pants},
+    {K::Row, "Shirt : ", Clothes::Shirt},
+    {K::Row, "Skirt : ", Clothes::Skirt},
+    {K::Row, "Neck : ", Clothes::Neck},
+    {K::Row, "Glove : ", Clothes::Glove},
+};
+
+using Lock = CCardCombinationLock;
+constexpr DisplayItem kCombinationLock[] = {
+    {K::Heading, "", kCardNameField},
+    {K::Row, "Lock : ", Lock::Lock},
+    {K::Row, "Location : ", Lock::Location},
+    {K::Hidden, "", Lock::Combination},
+};
+
+using License = CCardDriversLicense;
+constexpr DisplayItem kDriversLicense[] = {
+    {K::Row, "License Number : ", License::LicenseNumber},
+    {K::Row, "State/City/Location: ", License::Location},
+    {K::Row, "Date Issued : ", License::DateIssued},
+    {K::Row, "Expiration Date : ", License::ExpirationDate},
+};
+
+using Health = CCardHealthNumbers;
+constexpr DisplayItem kHealthNumbers[] = {
+    {K::Row, "Id Number : ", Health::IdNumber},
+    {K::Row, "Group : ", Health::Group},
+    {K::Row, "Plan : ", Health::Plan},
+    {K::Row, "Telephone : ", Health::Telephone},
+    {K::Row, "Plan Sponsor : ", Health::PlanSponsor},
+};
+
+using Id = CCardIdCard;
+constexpr DisplayItem kIdCard[] = {
+    {K::Heading, "", Id::CardTitle},
+    {K::Centred, "", Id::CountryOrOrganization},
+    {K::Centred, "", Id::IdNumber},
+    {K::Centred, "", Id::HolderName},
+};
+
+using Insurance = CCardInsurancePolicy;
+constexpr DisplayItem kInsurancePolicy[] = {
+    {K::Heading, "", Insurance::InsuranceCompany},
+    {K::Row, "Policy Number : ", Insurance::PolicyNumber},
+    {K::Row, "Type : ", Insurance::Type},
+    {K::Row, "Expires On : ", Insurance::ExpiresOn},
+    {K::Row, "Telephone : ", Insurance::Telephone},
+};
+
+using Library = CCardLibraryCard;
+constexpr DisplayItem kLibraryCard[] = {
+    {K::Heading, "", Library::Library},
+    {K::Centred, "", Library::LibraryCardNumber},
+};
+
+using Membership = CCardMembershipInfo;
+constexpr DisplayItem kMembershipInfo[] = {
+    {K::Heading, "", Membership::Company},
+    {K::Row, "IdNumber : ", Membership::IdNumber},
+    {K::Row, "Telephone : ", Membership::Telephone},
+    {K::Row, "ExpiresOn : ", Membership::ExpiresOn},
+};
+
+using Password = CCardPassword;
+constexpr DisplayItem kPassword[] = {
+    {K::Row, "System : ", Password::System},
+    {K::Row, "Username : ", Password::Username},
+    {K::Row, "Access Info : ", Password::AccessInfo},
+    {K::Hidden, "", Password::Password},
+};
+
+using Prescription = CCardPrescription;
+constexpr DisplayItem kPrescription[] = {
+    {K::Row, "Drug Name : ", Prescription::DrugName},
+    {K::Row, "Amount : ", Prescription::Amount},
+    {K::Row, "When To Take : ", Prescription::WhenToTake},
+    {K::Row, "Brand : ", Prescription::Brand},
+    {K::Row, "Purchase Date : ", Prescription::PurchaseDate},
+    {K::Row, "Pharmacy : ", Prescription::Pharmacy},
+    {K::Row, "Doctor : ", Prescription::Doctor},
+    {K::Row, "Doctors Phone : ", Prescription::DoctorsPhone},
+};
+
+using Serial = CCardSerialNumber;
+constexpr DisplayItem kSerialNumber[] = {
+    {K::Heading, "", Serial::Product},
+    {K::Row, "Brand : ", Serial::Brand},
+    {K::Row, "Serial Number : ", Serial::SerialNumber},
+    {K::Row, "Model Number : ", Serial::ModelNumber},
+    {K::Row, "Purchase Location : ", Serial::PurchaseLocation},
+    {K::Row, "Purchase Date : ", Serial::PurchaseDate},
+};
+
+using Ssn = CCardSocialSecurityNumber;
+constexpr DisplayItem kSocialSecurity[] = {
+    {K::Heading, "Social Security"},
+    {K::Centred, "", Ssn::Ssn},
+    {K::Centred, "", Ssn::HolderName, kNoField, {kNoField, kNoField}, true},
+};
+
+using Software = CCardSoftwareSerialNumber;
+constexpr DisplayItem kSoftwareSerial[] = {
+    {K::Heading, "", Software::Title},
+    {K::Row, "Manufacturer : ", Software::Manufacturer},
+    {K::Row, "Version : ", Software::Version},
+    {K::Row, " : ", Software::SoftwareTypeValue, Software::SoftwareType},
+    {K::Row, "Purchase Date : ", Software::PurchaseDate},
+    {K::Row, "Purchased Form : ", Software::PurchasedFrom},
+};
+
+using Web = CCardWebSite;
+constexpr DisplayItem kWebSite[] = {
+    {K::Row, "Site Name : ", Web::SiteName},
+    {K::Row, "Username : ", Web::Username},
+    {K::Row, "URL : ", Web::Url},
+    {K::Hidden, "", Web::Password},
+};
+
+constexpr CardDisplayLayout kLayouts[] = {
+    {0, kBankAccount, kPinCaptions},
+    {1, kBirthday},
+    {2, kCalling, kPinCaptions},
+    {3, kCarInfo},
+    {4, kClothesSizes},
+    {5, kCombinationLock, kPlainCaptions},
+    {8, kDriversLicense},
+    {12, kHealthNumbers},
+    {13, kIdCard},
+    {14, kInsurancePolicy},
+    {16, kLibraryCard},
+    {17, kMembershipInfo},
+    {19, kPassword, kPasswordCaptions},
+    {20, kPrescription},
+    {21, kSerialNumber},
+    {22, kSocialSecurity},
+    {23, kSoftwareSerial},
+    {26, kWebSite, kPasswordCaptions},
+};
+
+} // namespace
+
+const CardDisplayLayout* cardDisplayLayout(int typeId)
+{
+    const auto found = std::ranges::find(kLayouts, typeId, &CardDisplayLayout::typeId);
+    return found == std::end(kLayouts) ? nullptr : found;
+}

@@ -1,0 +1,46 @@
+// What a card display draws, as data: headings, centred lines and labelled
+// rows taken from the card's fields, in the order they appear on the card.
+#pragma once
+
+#include "cards/CardKind.h"
+
+#include <span>
+
+// Stands for the card's own name where a field number is expected.
+inline constexpr int kCardNameField = -2;
+
+enum class DisplayItemKind {
+    // Centred in the big-title font: the fixed text, or the fields joined by blanks.
+    Heading,
+    // Centred in the title font.
+    Centred,
+    // A label and a value; not drawn when the value is empty.
+    Row,
+    // The kind's hidden value with the switch that shows and hides it.
+    Hidden,
+};
+
+struct DisplayItem {
+    DisplayItemKind kind;
+    const char* text;
+    int field = kNoField;
+    // The label is this field's text followed by `text`; the row is left out when it is empty.
+    int labelField = kNoField;
+    // Further fields of a heading, joined to the first by single blanks.
+    int moreFields[2] = {kNoField, kNoField};
+    bool capitals = false;
+};
+
+struct HiddenSwitchCaptions {
+    const char* show;
+    const char* hide;
+};
+
+struct CardDisplayLayout {
+    int typeId;
+    std::span<const DisplayItem> items;
+    HiddenSwitchCaptions captions = {};
+};
+
+// The layout of the kind with `typeId`; null for a kind drawn by code of its own.
+const CardDisplayLayout* cardDisplayLayout(int typeId);
