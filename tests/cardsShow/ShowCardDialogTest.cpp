@@ -5,6 +5,7 @@
 #include "platform/NativePath.h"
 #include "support/TempDir.h"
 #include "zenthoLib/Ui/QtText.h"
+#include "zenthoLib/Ui/UrlOpener.h"
 
 #include <QFile>
 #include <QImage>
@@ -136,6 +137,38 @@ TEST(ShowCardDialogTest, RowsWithAnEmptyValueOrAnEmptyCaptionAreLeftOut)
         EXPECT_TRUE(texts.contains("First Bank"));
         EXPECT_FALSE(texts.contains("Show Pin")) << "no switch without a PIN";
     }
+}
+
+TEST(ShowCardDialogTest, TheWebAddressOpensThroughTheUrlOpenerAndNotTheEditor)
+{
+    Fixture f;
+    CCardWebSite card(CString("Shop"), CString(""), CString("Corner Shop"), CString("ann"), CString(""), CString("www.example.org/shop"));
+    const auto display = f.display(card);
+    int edits = 0;
+    display->setEditHook([&](CCard&) { return ++edits, false; });
+    std::vector<QUrl> opened;
+    const UrlOpener previous = setUrlOpener([&](const QUrl& url) { return opened.push_back(url), true; });
+    QImage image(display->size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        display->paintCard(painter, display->rect().adjusted(0, 0, -5, -5));
+    }
+    const int urlRow = display->paintedTexts().indexOf("URL : ");
+    ASSERT_GE(urlRow, 0);
+    // The address sits after its label on the third row.
+    QPoint onLink;
+    for (int x = 60; x < 200 && onLink.isNull(); ++x)
+        for (int y = 40; y < 120; ++y)
+            if (image.pixelColor(x, y) == QColor(0, 0, 255)) {
+                onLink = QPoint(x, y);
+                break;
+            }
+    ASSERT_FALSE(onLink.isNull()) << "the address is drawn in the link colour";
+    QTest::mouseClick(display.get(), Qt::LeftButton, {}, onLink);
+    setUrlOpener(previous);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl("http://www.example.org/shop"));
+    EXPECT_EQ(edits, 0);
 }
 
 TEST(ShowCardDialogTest, TiledPictureRepeatsAndAPictureLargerThanTheCardIsClipped)

@@ -80,6 +80,30 @@ constexpr DisplayItem kDriversLicense[] = {
     {K::Row, "Expiration Date : ", License::ExpirationDate},
 };
 
+using Emergency = CCardEmergensyNumbers;
+constexpr DisplayItem kEmergencyNumbers[] = {
+    {K::Heading, "Emergency Numbers"},
+    {K::Row, "Fire : ", Emergency::Fire},
+    {K::Row, "Ambulance : ", Emergency::Ambulance},
+    {K::Row, "Police : ", Emergency::Police},
+    {K::Row, "Doctor : ", Emergency::Doctor},
+    {K::Row, "Poison : ", Emergency::Poison},
+    {K::Row, " : ", Emergency::CustomValue1, Emergency::Custom1},
+    {K::Row, " : ", Emergency::CustomValue2, Emergency::Custom2},
+    {K::Row, " : ", Emergency::CustomValue3, Emergency::Custom3},
+};
+
+using General = CCardGeneralPurpose;
+constexpr DisplayItem kGeneralPurpose[] = {
+    {K::Heading, "", General::Title},
+    {K::Middle, "", General::Value1, General::Label1},
+    {K::Middle, "", General::Value2, General::Label2},
+    {K::Middle, "", General::Value3, General::Label3},
+    {K::Middle, "", General::Value4, General::Label4},
+    {K::Middle, "", General::Value5, General::Label5},
+    {K::Middle, "", General::Value6, General::Label6},
+};
+
 using Health = CCardHealthNumbers;
 constexpr DisplayItem kHealthNumbers[] = {
     {K::Row, "Id Number : ", Health::IdNumber},
@@ -167,11 +191,26 @@ constexpr DisplayItem kSoftwareSerial[] = {
     {K::Row, "Purchased Form : ", Software::PurchasedFrom},
 };
 
+using VoiceMail = CCardVoiceMailInfo;
+constexpr DisplayItem kVoiceMail[] = {
+    {K::Row, "Access Number : ", VoiceMail::AccessNumber},
+    {K::Pair, "Play : ", VoiceMail::Play},
+    {K::Pair, "Delete It : ", VoiceMail::DeleteIt},
+    {K::Pair, "Save : ", VoiceMail::Save},
+    {K::Pair, "Record : ", VoiceMail::Record},
+    {K::Pair, "Next : ", VoiceMail::Next},
+    {K::Pair, "Prev : ", VoiceMail::Prev},
+    {K::Pair, "Rewind : ", VoiceMail::Rewind},
+    {K::Pair, "FFwd : ", VoiceMail::Ffwd},
+    {K::Pair, "Help : ", VoiceMail::Help},
+    {K::Row, "Password : ", VoiceMail::Password},
+};
+
 using Web = CCardWebSite;
 constexpr DisplayItem kWebSite[] = {
     {K::Row, "Site Name : ", Web::SiteName},
     {K::Row, "Username : ", Web::Username},
-    {K::Row, "URL : ", Web::Url},
+    {K::Link, "URL : ", Web::Url},
     {K::Hidden, "", Web::Password},
 };
 
@@ -183,6 +222,8 @@ constexpr CardDisplayLayout kLayouts[] = {
     {4, kClothesSizes},
     {5, kCombinationLock, kPlainCaptions},
     {8, kDriversLicense},
+    {9, kEmergencyNumbers},
+    {11, kGeneralPurpose},
     {12, kHealthNumbers},
     {13, kIdCard},
     {14, kInsurancePolicy},
@@ -193,6 +234,7 @@ constexpr CardDisplayLayout kLayouts[] = {
     {21, kSerialNumber},
     {22, kSocialSecurity},
     {23, kSoftwareSerial},
+    {24, kVoiceMail},
     {26, kWebSite, kPasswordCaptions},
 };
 

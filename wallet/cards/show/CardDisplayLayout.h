@@ -16,6 +16,12 @@ enum class DisplayItemKind {
     Centred,
     // A label and a value; not drawn when the value is empty.
     Row,
+    // A row whose value is an address opened by a click.
+    Link,
+    // A row in one of two columns; consecutive pairs fill the left column, then the right, row by row.
+    Pair,
+    // A row whose label ends at the middle of the card and whose value starts there.
+    Middle,
     // The kind's hidden value with the switch that shows and hides it.
     Hidden,
 };
@@ -29,6 +35,8 @@ struct DisplayItem {
     // Further fields of a heading, joined to the first by single blanks.
     int moreFields[2] = {kNoField, kNoField};
     bool capitals = false;
+    // Put before a link's value to make the address it opens.
+    const char* linkScheme = "";
 };
 
 struct HiddenSwitchCaptions {

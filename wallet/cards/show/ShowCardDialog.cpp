@@ -6,6 +6,7 @@
 #include "zenthoLib/Ui/ColorRef.h"
 #include "zenthoLib/Ui/FontSetup.h"
 #include "zenthoLib/Ui/QtText.h"
+#include "zenthoLib/Ui/UrlOpener.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,10 +17,11 @@
 
 namespace {
 
-constexpr QSize kDisplaySize(245, 310);
+constexpr QSize kDisplaySize(275, 310);
 // The notes box below the painted area.
-constexpr QRect kNotesBox(5, 212, 232, 89);
+constexpr QRect kNotesBox(5, 212, 262, 89);
 constexpr int kMargin = 15;
+constexpr int kHeadingMargin = 5;
 constexpr int kIconOffsetFromRight = 42;
 constexpr int kIconTop = 142;
 constexpr int kIconSize = 32;
@@ -171,47 +173,86 @@ QString CShowCardDialog::itemText(const DisplayItem& item) const
     return item.capitals ? text.toUpper() : text;
 }
 
+int CShowCardDialog::rowSlots() const
+{
+    int rows = 0;
+    int pairs = 0;
+    for (const DisplayItem& item : m_layout.items) {
+        rows += item.kind == DisplayItemKind::Row || item.kind == DisplayItemKind::Link || item.kind == DisplayItemKind::Middle;
+        pairs += item.kind == DisplayItemKind::Pair;
+    }
+    return rows + (pairs + 1) / 2;
+}
+
+std::optional<QString> CShowCardDialog::rowLabel(const DisplayItem& item) const
+{
+    QString label = QString::fromLatin1(item.text);
+    if (item.labelField == kNoField)
+        return label;
+    const QString caption = fieldText(item.labelField);
+    // A row labelled by a field is left out without its label, except beside the middle.
+    if (caption.isEmpty() && item.kind != DisplayItemKind::Middle)
+        return std::nullopt;
+    return caption + label;
+}
+
 void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
 {
     const auto& items = m_layout.items;
     const bool hasHidden = std::ranges::any_of(items, [](const DisplayItem& item) { return item.kind == DisplayItemKind::Hidden; });
-    const auto rowCount = std::ranges::count(items, DisplayItemKind::Row, &DisplayItem::kind);
     const int left = cardRect.left() + kMargin;
     const int right = cardRect.right() - kMargin;
+    const int middle = cardRect.left() + cardRect.width() / 2;
     int y = cardRect.top() + 8;
     int rowPitch = 0;
+    bool rightColumn = false;
+    m_linkRect = QRect();
     for (const DisplayItem& item : items) {
-        switch (item.kind) {
-        case DisplayItemKind::Heading:
-            y = drawCentred(painter, cardRect, y, m_fonts.bigTitle, itemText(item));
-            break;
-        case DisplayItemKind::Centred:
-            y = drawCentred(painter, cardRect, y, m_fonts.title, itemText(item));
-            break;
-        case DisplayItemKind::Row: {
-            if (rowPitch == 0) {
-                y += 6;
-                const int bottom = cardRect.top() + (hasHidden ? kRowsBottomAboveSwitch : kRowsBottom);
-                rowPitch = std::min<int>(kLargestRowPitch, (bottom - y) / rowCount);
-            }
-            QString label = QString::fromLatin1(item.text);
-            if (item.labelField != kNoField) {
-                const QString caption = fieldText(item.labelField);
-                if (caption.isEmpty())
-                    break;
-                label.prepend(caption);
-            }
-            const QString value = itemText(item);
-            if (value.isEmpty())
-                break;
-            drawRow(painter, y, left, right, label, value);
+        if (rightColumn && item.kind != DisplayItemKind::Pair) {
             y += rowPitch;
-            break;
+            rightColumn = false;
         }
-        case DisplayItemKind::Hidden:
+        if (item.kind == DisplayItemKind::Heading || item.kind == DisplayItemKind::Centred) {
+            y = drawCentred(painter, cardRect, y, item.kind == DisplayItemKind::Heading ? m_fonts.bigTitle : m_fonts.title, itemText(item));
+            continue;
+        }
+        if (item.kind == DisplayItemKind::Hidden) {
             drawHidden(painter, cardRect, cardRect.top() + kSwitchTop, itemText(item));
+            continue;
+        }
+        if (rowPitch == 0) {
+            y += 6;
+            const int bottom = cardRect.top() + (hasHidden ? kRowsBottomAboveSwitch : kRowsBottom);
+            rowPitch = std::min(kLargestRowPitch, (bottom - y) / rowSlots());
+        }
+        const std::optional<QString> label = rowLabel(item);
+        const QString value = itemText(item);
+        if (!label || value.isEmpty())
+            continue;
+        switch (item.kind) {
+        case DisplayItemKind::Pair:
+            if (rightColumn)
+                drawRow(painter, y, middle + 5, right, *label, value);
+            else
+                drawRow(painter, y, left, middle - 5, *label, value);
+            rightColumn = !rightColumn;
+            if (!rightColumn)
+                y += rowPitch;
+            continue;
+        case DisplayItemKind::Middle: {
+            const int labelWidth = QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(*label) + kValueGap;
+            drawRow(painter, y, std::max(left, middle - labelWidth), right, *label, value);
             break;
         }
+        case DisplayItemKind::Link:
+            m_linkRect = drawRow(painter, y, left, right, *label, value, toQColor(m_linkOpened ? kVisitedLinkColor : kLinkColor));
+            m_linkAddress = QString::fromLatin1(item.linkScheme) + value;
+            break;
+        default:
+            drawRow(painter, y, left, right, *label, value);
+            break;
+        }
+        y += rowPitch;
     }
 }
 
@@ -221,7 +262,7 @@ int CShowCardDialog::drawCentred(QPainter& painter, const QRect& cardRect, int y
     if (text.isEmpty())
         return y;
     painter.setFont(font);
-    const QRect box(cardRect.left() + kMargin, y, cardRect.width() - 2 * kMargin, height);
+    const QRect box(cardRect.left() + kHeadingMargin, y, cardRect.width() - 2 * kHeadingMargin, height);
     // A text too wide for the card keeps its beginning and ends in an ellipsis.
     const QString shown = QFontMetrics(font, painter.device()).elidedText(text, Qt::ElideRight, box.width());
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, shown);
@@ -239,7 +280,8 @@ void CShowCardDialog::drawText(QPainter& painter, const QRect& box, const QFont&
     m_painted << text;
 }
 
-void CShowCardDialog::drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value)
+QRect CShowCardDialog::drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value,
+                               const std::optional<QColor>& valueColor)
 {
     const int height = QFontMetrics(m_fonts.value, painter.device()).height();
     // A row that runs beside the icon stops short of it.
@@ -248,7 +290,14 @@ void CShowCardDialog::drawRow(QPainter& painter, int y, int left, int right, con
     const int labelWidth = QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(label);
     drawText(painter, QRect(left, y, right - left, height), m_fonts.label, label);
     const int valueLeft = left + labelWidth + kValueGap;
-    drawText(painter, QRect(valueLeft, y, right - valueLeft, height), m_fonts.value, value);
+    const QRect valueBox(valueLeft, y, right - valueLeft, height);
+    const QPen cardPen = painter.pen();
+    if (valueColor)
+        painter.setPen(*valueColor);
+    drawText(painter, valueBox, m_fonts.value, value);
+    painter.setPen(cardPen);
+    const int valueWidth = QFontMetrics(m_fonts.value, painter.device()).horizontalAdvance(value);
+    return valueBox.intersected(QRect(valueLeft, y, valueWidth, height));
 }
 
 void CShowCardDialog::drawHidden(QPainter& painter, const QRect& cardRect, int y, const QString& value)
@@ -279,8 +328,15 @@ void CShowCardDialog::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
-    if (m_switchRect.contains(event->position().toPoint())) {
+    const QPoint at = event->position().toPoint();
+    if (m_switchRect.contains(at)) {
         m_showHidden = !m_showHidden;
+        update();
+        return;
+    }
+    if (m_linkRect.contains(at)) {
+        openUrl(m_linkAddress.startsWith("mailto:") ? QUrl(m_linkAddress) : QUrl::fromUserInput(m_linkAddress));
+        m_linkOpened = true;
         update();
         return;
     }

@@ -7,6 +7,7 @@
 #include "CardDisplayLayout.h"
 #include "platform/CString.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class CCard;
 class CFieldCard;
@@ -62,7 +64,11 @@ private:
     void drawPicture(QPainter& painter, const QRect& cardRect) const;
     void drawContents(QPainter& painter, const QRect& cardRect);
     int drawCentred(QPainter& painter, const QRect& cardRect, int y, const QFont& font, const QString& text);
-    void drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value);
+    int rowSlots() const;
+    std::optional<QString> rowLabel(const DisplayItem& item) const;
+    // Draws a label and its value; gives the box the value takes.
+    QRect drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value,
+                  const std::optional<QColor>& valueColor = std::nullopt);
     void drawHidden(QPainter& painter, const QRect& cardRect, int y, const QString& value);
     void drawText(QPainter& painter, const QRect& box, const QFont& font, const QString& text);
     QString itemText(const DisplayItem& item) const;
@@ -80,6 +86,9 @@ private:
     EditHook m_editHook;
     QRect m_switchRect;
     QRect m_iconRect;
+    QRect m_linkRect;
+    QString m_linkAddress;
+    bool m_linkOpened = false;
     QStringList m_painted;
     bool m_printMode = false;
     bool m_showHidden = false;
