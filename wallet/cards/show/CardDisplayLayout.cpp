@@ -64,6 +64,22 @@ constexpr DisplayItem kClothesSizes[] = {
     {K::Row, "Glove : ", Clothes::Glove},
 };
 
+using Contact = CCardContact;
+constexpr DisplayItem kContact[] = {
+    {K::TitleLine, "", Contact::Title, kNoField, {Contact::FirstName, Contact::LastName}},
+    {K::Link, "", Contact::Email, kNoField, {kNoField, kNoField}, false, "mailto:"},
+    {K::Line, "", Contact::Company},
+    {K::Row, "Work Phone : ", Contact::WorkPhone},
+    {K::Row, "Home Phone : ", Contact::HomePhone},
+    {K::Row, "Fax : ", Contact::Fax},
+    {K::Line, "", Contact::Address},
+    {K::Pair, "", Contact::City},
+    {K::Pair, "", Contact::State},
+    {K::Pair, "", Contact::Zip},
+    {K::Pair, "", Contact::Country},
+};
+constexpr int kContactLinePitch = 17;
+
 using Lock = CCardCombinationLock;
 constexpr DisplayItem kCombinationLock[] = {
     {K::Heading, "", kCardNameField},
@@ -221,6 +237,7 @@ constexpr CardDisplayLayout kLayouts[] = {
     {3, kCarInfo},
     {4, kClothesSizes},
     {5, kCombinationLock, kPlainCaptions},
+    {6, kContact, {}, kContactLinePitch},
     {8, kDriversLicense},
     {9, kEmergencyNumbers},
     {11, kGeneralPurpose},

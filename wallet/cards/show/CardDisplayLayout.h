@@ -16,6 +16,9 @@ enum class DisplayItemKind {
     Centred,
     // A label and a value; not drawn when the value is empty.
     Row,
+    // The fields joined by blanks from the left margin, in the title font or the value font.
+    TitleLine,
+    Line,
     // A row whose value is an address opened by a click.
     Link,
     // A row in one of two columns; consecutive pairs fill the left column, then the right, row by row.
@@ -48,6 +51,8 @@ struct CardDisplayLayout {
     int typeId;
     std::span<const DisplayItem> items;
     HiddenSwitchCaptions captions = {};
+    // The distance between rows; 0 shares the room below the headings among them.
+    int rowPitch = 0;
 };
 
 // The layout of the kind with `typeId`; null for a kind drawn by code of its own.

@@ -178,7 +178,8 @@ int CShowCardDialog::rowSlots() const
     int rows = 0;
     int pairs = 0;
     for (const DisplayItem& item : m_layout.items) {
-        rows += item.kind == DisplayItemKind::Row || item.kind == DisplayItemKind::Link || item.kind == DisplayItemKind::Middle;
+        rows += item.kind != DisplayItemKind::Heading && item.kind != DisplayItemKind::Centred && item.kind != DisplayItemKind::Pair &&
+                item.kind != DisplayItemKind::Hidden;
         pairs += item.kind == DisplayItemKind::Pair;
     }
     return rows + (pairs + 1) / 2;
@@ -223,7 +224,7 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
         if (rowPitch == 0) {
             y += 6;
             const int bottom = cardRect.top() + (hasHidden ? kRowsBottomAboveSwitch : kRowsBottom);
-            rowPitch = std::min(kLargestRowPitch, (bottom - y) / rowSlots());
+            rowPitch = m_layout.rowPitch ? m_layout.rowPitch : std::min(kLargestRowPitch, (bottom - y) / rowSlots());
         }
         const std::optional<QString> label = rowLabel(item);
         const QString value = itemText(item);
@@ -242,6 +243,12 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
         case DisplayItemKind::Middle: {
             const int labelWidth = QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(*label) + kValueGap;
             drawRow(painter, y, std::max(left, middle - labelWidth), right, *label, value);
+            break;
+        }
+        case DisplayItemKind::TitleLine:
+        case DisplayItemKind::Line: {
+            const QFont& font = item.kind == DisplayItemKind::TitleLine ? m_fonts.title : m_fonts.value;
+            drawText(painter, QRect(left, y, right - left, QFontMetrics(font, painter.device()).height()), font, value);
             break;
         }
         case DisplayItemKind::Link:
@@ -272,7 +279,7 @@ int CShowCardDialog::drawCentred(QPainter& painter, const QRect& cardRect, int y
 
 void CShowCardDialog::drawText(QPainter& painter, const QRect& box, const QFont& font, const QString& text)
 {
-    if (box.width() <= 0)
+    if (box.width() <= 0 || text.isEmpty())
         return;
     painter.setFont(font);
     const QString shown = QFontMetrics(font, painter.device()).elidedText(text, Qt::ElideRight, box.width());
@@ -287,9 +294,11 @@ QRect CShowCardDialog::drawRow(QPainter& painter, int y, int left, int right, co
     // A row that runs beside the icon stops short of it.
     if (m_iconRect.isValid() && y < m_iconRect.bottom() && y + height > m_iconRect.top())
         right = std::min(right, m_iconRect.left() - 4);
-    const int labelWidth = QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(label);
-    drawText(painter, QRect(left, y, right - left, height), m_fonts.label, label);
-    const int valueLeft = left + labelWidth + kValueGap;
+    int valueLeft = left;
+    if (!label.isEmpty()) {
+        drawText(painter, QRect(left, y, right - left, height), m_fonts.label, label);
+        valueLeft += QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(label) + kValueGap;
+    }
     const QRect valueBox(valueLeft, y, right - valueLeft, height);
     const QPen cardPen = painter.pen();
     if (valueColor)
