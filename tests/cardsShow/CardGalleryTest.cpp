@@ -108,6 +108,7 @@ const GalleryCard kGallery[] = {
       {CCardEmergensyNumbers::Custom1, "Vet"},
       {CCardEmergensyNumbers::CustomValue1, "555 0188"},
       {CCardEmergensyNumbers::CustomValue2, "no label"}}},
+    {"free-form", 10, {}},
     {"general-purpose", 11,
      {{CCardGeneralPurpose::Title, "Gym Locker"},
       {CCardGeneralPurpose::Label1, "Locker"},
@@ -152,7 +153,7 @@ TEST(CardGalleryTest, RendersTheTableDrawnKinds)
         std::unique_ptr<CShowCardDialog> display(createCardDisplay(*card, sound, CString("C:\\Keldra"), nullptr));
         ASSERT_TRUE(display) << entry.file;
         const QImage shot = display->grab().toImage();
-        EXPECT_FALSE(display->paintedTexts().isEmpty()) << entry.file;
+        EXPECT_TRUE(entry.values.empty() || !display->paintedTexts().isEmpty()) << entry.file;
         EXPECT_TRUE(shot.save(QString("card-gallery/%1.png").arg(entry.file))) << entry.file;
     }
 }

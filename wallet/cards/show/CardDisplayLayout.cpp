@@ -240,6 +240,7 @@ constexpr CardDisplayLayout kLayouts[] = {
     {6, kContact, {}, kContactLinePitch},
     {8, kDriversLicense},
     {9, kEmergencyNumbers},
+    {10, {}, {}, 0, true},
     {11, kGeneralPurpose},
     {12, kHealthNumbers},
     {13, kIdCard},

@@ -53,6 +53,8 @@ struct CardDisplayLayout {
     HiddenSwitchCaptions captions = {};
     // The distance between rows; 0 shares the room below the headings among them.
     int rowPitch = 0;
+    // The notes box takes the whole card and shows the card's text.
+    bool notesFillCard = false;
 };
 
 // The layout of the kind with `typeId`; null for a kind drawn by code of its own.

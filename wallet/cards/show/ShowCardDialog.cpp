@@ -20,6 +20,7 @@ namespace {
 constexpr QSize kDisplaySize(275, 310);
 // The notes box below the painted area.
 constexpr QRect kNotesBox(5, 212, 262, 89);
+constexpr QRect kFullNotesBox(5, 12, 262, 236);
 constexpr int kMargin = 15;
 constexpr int kHeadingMargin = 5;
 constexpr int kIconOffsetFromRight = 42;
@@ -46,7 +47,7 @@ CShowCardDialog::CShowCardDialog(CFieldCard& card, const CardDisplayLayout& layo
     setFixedSize(kDisplaySize);
     m_notes->setReadOnly(true);
     m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_notes->setGeometry(kNotesBox);
+    m_notes->setGeometry(layout.notesFillCard ? kFullNotesBox : kNotesBox);
     m_notes->setObjectName("id1027");
     refreshNotes();
     reloadPicture();
