@@ -29,11 +29,17 @@ struct FieldValue {
     const char* text;
 };
 
+struct NumberValue {
+    int field;
+    int number;
+};
+
 struct GalleryCard {
     const char* file;
     int typeId;
     std::vector<FieldValue> values;
     int hiddenMode = CCard::kHideHidden;
+    std::vector<NumberValue> numbers = {};
 };
 
 const GalleryCard kGallery[] = {
@@ -56,7 +62,9 @@ const GalleryCard kGallery[] = {
       {CCardCarInfo::InsuranceCompany, "Northgate Mutual"},
       {CCardCarInfo::PolicyNumber, "NM-558-2201"},
       {CCardCarInfo::InsurancePhone, "0800 555 0199"},
-      {CCardCarInfo::InsuranceExpiresOn, "11/2026"}}},
+      {CCardCarInfo::InsuranceExpiresOn, "11/2026"}},
+     CCard::kHideHidden,
+     {{CCardCarInfo::Cylinders, 3}}},
     {"clothes-sizes", 4,
      {{CCardClothesSize::SizeFor, "Anna"},
       {CCardClothesSize::Suit, "38R"},
@@ -117,6 +125,16 @@ const GalleryCard kGallery[] = {
       {CCardGeneralPurpose::Value2, "1-7-3"},
       {CCardGeneralPurpose::Label4, "Opening hours"},
       {CCardGeneralPurpose::Value4, "6:00 - 22:00"}}},
+    {"lens-prescription", 15,
+     {{CCardLensPrescription::DoctorName, "Dr Mira Holt"}, {CCardLensPrescription::DoctorPhone, "+44 20 7946 0602"}},
+     CCard::kNothingHidden,
+     {{CCardLensPrescription::LeftBaseCurve, 86},
+      {CCardLensPrescription::LeftDiameter, 142},
+      {CCardLensPrescription::LeftPower, -275},
+      {CCardLensPrescription::RightBaseCurve, 87},
+      {CCardLensPrescription::RightDiameter, 140},
+      {CCardLensPrescription::RightPower, -300},
+      {CCardLensPrescription::PupilDistance, 62}}},
     {"voice-mail", 24,
      {{CCardVoiceMailInfo::AccessNumber, "+44 20 7946 0000"},
       {CCardVoiceMailInfo::Play, "1"},
@@ -146,6 +164,8 @@ TEST(CardGalleryTest, RendersTheTableDrawnKinds)
         auto& fields = dynamic_cast<CFieldCard&>(*card);
         for (const FieldValue& value : entry.values)
             fields.setText(value.field, CString(value.text));
+        for (const NumberValue& value : entry.numbers)
+            fields.setNumber(value.field, value.number);
         fields.applyEditRules();
         card->setName(CString(entry.file));
         card->getNotes() = CString("Kept in the top drawer.");

@@ -146,6 +146,28 @@ constexpr DisplayItem kInsurancePolicy[] = {
     {K::Row, "Telephone : ", Insurance::Telephone},
 };
 
+using Lens = CCardLensPrescription;
+constexpr int kEyeColumn = 15;
+constexpr int kBaseCurveColumn = 54;
+constexpr int kDiameterColumn = 142;
+constexpr int kPowerColumn = 216;
+constexpr DisplayItem kLensPrescription[] = {
+    {K::Row, "Doctor name : ", Lens::DoctorName},
+    {K::Row, "Doctor phone : ", Lens::DoctorPhone},
+    {K::Cell, "Base Curve ", kNoField, kNoField, {kNoField, kNoField}, false, "", kBaseCurveColumn},
+    {K::Cell, "Diameter ", kNoField, kNoField, {kNoField, kNoField}, false, "", kDiameterColumn},
+    {K::Cell, "Power ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPowerColumn},
+    {K::Cell, "Left ", kNoField, kNoField, {kNoField, kNoField}, false, "", kEyeColumn},
+    {K::Cell, "", Lens::LeftBaseCurve, kNoField, {kNoField, kNoField}, false, "", kBaseCurveColumn},
+    {K::Cell, "", Lens::LeftDiameter, kNoField, {kNoField, kNoField}, false, "", kDiameterColumn},
+    {K::Cell, "", Lens::LeftPower, kNoField, {kNoField, kNoField}, false, "", kPowerColumn},
+    {K::Cell, "Right ", kNoField, kNoField, {kNoField, kNoField}, false, "", kEyeColumn},
+    {K::Cell, "", Lens::RightBaseCurve, kNoField, {kNoField, kNoField}, false, "", kBaseCurveColumn},
+    {K::Cell, "", Lens::RightDiameter, kNoField, {kNoField, kNoField}, false, "", kDiameterColumn},
+    {K::Cell, "", Lens::RightPower, kNoField, {kNoField, kNoField}, false, "", kPowerColumn},
+    {K::Row, "Pupil: ", Lens::PupilDistance},
+};
+
 using Library = CCardLibraryCard;
 constexpr DisplayItem kLibraryCard[] = {
     {K::Heading, "", Library::Library},
@@ -245,6 +267,7 @@ constexpr CardDisplayLayout kLayouts[] = {
     {12, kHealthNumbers},
     {13, kIdCard},
     {14, kInsurancePolicy},
+    {15, kLensPrescription},
     {16, kLibraryCard},
     {17, kMembershipInfo},
     {19, kPassword, kPasswordCaptions},

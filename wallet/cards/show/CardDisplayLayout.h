@@ -25,6 +25,9 @@ enum class DisplayItemKind {
     Pair,
     // A row whose label ends at the middle of the card and whose value starts there.
     Middle,
+    // The fixed text in the label font, or the field in the value font, at `column` pixels from
+    // the card's left; a cell left of or at the previous one's column starts a new row.
+    Cell,
     // The kind's hidden value with the switch that shows and hides it.
     Hidden,
 };
@@ -40,6 +43,7 @@ struct DisplayItem {
     bool capitals = false;
     // Put before a link's value to make the address it opens.
     const char* linkScheme = "";
+    int column = 0;
 };
 
 struct HiddenSwitchCaptions {

@@ -178,7 +178,14 @@ int CShowCardDialog::rowSlots() const
 {
     int rows = 0;
     int pairs = 0;
+    int cellColumn = -1;
     for (const DisplayItem& item : m_layout.items) {
+        if (item.kind == DisplayItemKind::Cell) {
+            rows += item.column <= cellColumn || cellColumn < 0;
+            cellColumn = item.column;
+            continue;
+        }
+        cellColumn = -1;
         rows += item.kind != DisplayItemKind::Heading && item.kind != DisplayItemKind::Centred && item.kind != DisplayItemKind::Pair &&
                 item.kind != DisplayItemKind::Hidden;
         pairs += item.kind == DisplayItemKind::Pair;
@@ -208,11 +215,16 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
     int y = cardRect.top() + 8;
     int rowPitch = 0;
     bool rightColumn = false;
+    int cellColumn = -1;
     m_linkRect = QRect();
     for (const DisplayItem& item : items) {
         if (rightColumn && item.kind != DisplayItemKind::Pair) {
             y += rowPitch;
             rightColumn = false;
+        }
+        if (cellColumn >= 0 && (item.kind != DisplayItemKind::Cell || item.column <= cellColumn)) {
+            y += rowPitch;
+            cellColumn = -1;
         }
         if (item.kind == DisplayItemKind::Heading || item.kind == DisplayItemKind::Centred) {
             y = drawCentred(painter, cardRect, y, item.kind == DisplayItemKind::Heading ? m_fonts.bigTitle : m_fonts.title, itemText(item));
@@ -232,6 +244,14 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
         if (!label || value.isEmpty())
             continue;
         switch (item.kind) {
+        case DisplayItemKind::Cell: {
+            cellColumn = item.column;
+            const QFont& font = item.field == kNoField ? m_fonts.label : m_fonts.value;
+            const int cellLeft = cardRect.left() + item.column;
+            const int cellRight = cardRect.right() - kHeadingMargin;
+            drawText(painter, QRect(cellLeft, y, cellRight - cellLeft, QFontMetrics(font, painter.device()).height()), font, value);
+            continue;
+        }
         case DisplayItemKind::Pair:
             if (rightColumn)
                 drawRow(painter, y, middle + 5, right, *label, value);
