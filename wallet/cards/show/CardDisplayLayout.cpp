@@ -244,6 +244,31 @@ constexpr DisplayItem kVoiceMail[] = {
     {K::Row, "Password : ", VoiceMail::Password},
 };
 
+using Voter = CCardVoterCard;
+constexpr int kWardColumn = 15;
+constexpr int kPrecinctColumn = 95;
+constexpr int kIssueDateColumn = 175;
+constexpr int kSenateColumn = 85;
+constexpr int kRepresentativeColumn = 150;
+constexpr DisplayItem kVoterCard[] = {
+    {K::Heading, "", Voter::HolderName},
+    {K::Row, "Voter Number : ", Voter::VoterNumber},
+    {K::Cell, "Ward : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kWardColumn},
+    {K::Cell, "Precinct : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPrecinctColumn},
+    {K::Cell, "Issue Date : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kIssueDateColumn},
+    {K::Cell, "", Voter::Ward, kNoField, {kNoField, kNoField}, false, "", kWardColumn},
+    {K::Cell, "", Voter::Precinct, kNoField, {kNoField, kNoField}, false, "", kPrecinctColumn},
+    {K::Cell, "", Voter::IssueDate, kNoField, {kNoField, kNoField}, false, "", kIssueDateColumn},
+    {K::Row, "Voting Location : ", Voter::VotingLocation},
+    {K::Row, "Congress : ", Voter::Congress},
+    {K::Cell, "State", kNoField, kNoField, {kNoField, kNoField}, false, "", kSenateColumn},
+    {K::Cell, "State", kNoField, kNoField, {kNoField, kNoField}, false, "", kRepresentativeColumn},
+    {K::Cell, "Senate", kNoField, kNoField, {kNoField, kNoField}, false, "", kSenateColumn},
+    {K::Cell, "Representative", kNoField, kNoField, {kNoField, kNoField}, false, "", kRepresentativeColumn},
+    {K::Cell, "", Voter::StateSenate, kNoField, {kNoField, kNoField}, false, "", kSenateColumn},
+    {K::Cell, "", Voter::StateRepresentative, kNoField, {kNoField, kNoField}, false, "", kRepresentativeColumn},
+};
+
 using Web = CCardWebSite;
 constexpr DisplayItem kWebSite[] = {
     {K::Row, "Site Name : ", Web::SiteName},
@@ -276,6 +301,7 @@ constexpr CardDisplayLayout kLayouts[] = {
     {22, kSocialSecurity},
     {23, kSoftwareSerial},
     {24, kVoiceMail},
+    {25, kVoterCard},
     {26, kWebSite, kPasswordCaptions},
 };
 
