@@ -182,6 +182,36 @@ constexpr DisplayItem kMembershipInfo[] = {
     {K::Row, "ExpiresOn : ", Membership::ExpiresOn},
 };
 
+using Passport = CCardPassportInfo;
+constexpr int kPassportLeft = 15;
+constexpr int kStateCodeColumn = 85;
+constexpr int kPassportNoColumn = 170;
+constexpr int kPassportRight = 140;
+constexpr DisplayItem kPassportInfo[] = {
+    {K::Cell, "Type ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportLeft},
+    {K::Cell, "State Code ", kNoField, kNoField, {kNoField, kNoField}, false, "", kStateCodeColumn},
+    {K::Cell, "Passport No ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportNoColumn},
+    {K::Cell, "", Passport::Type, kNoField, {kNoField, kNoField}, true, "", kPassportLeft},
+    {K::Cell, "", Passport::StateCode, kNoField, {kNoField, kNoField}, true, "", kStateCodeColumn},
+    {K::Cell, "", Passport::PassportNo, kNoField, {kNoField, kNoField}, true, "", kPassportNoColumn},
+    {K::Cell, "Surname ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportLeft},
+    {K::Cell, "Given Names : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportRight},
+    {K::Cell, "", Passport::Surname, kNoField, {kNoField, kNoField}, true, "", kPassportLeft},
+    {K::Cell, "", Passport::GivenNames, kNoField, {kNoField, kNoField}, true, "", kPassportRight},
+    {K::Cell, "Nationality : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportLeft},
+    {K::Cell, "Sex : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportRight},
+    {K::Cell, "", Passport::Nationality, kNoField, {kNoField, kNoField}, true, "", kPassportLeft},
+    {K::Cell, "", Passport::Sex, kNoField, {kNoField, kNoField}, true, "", kPassportRight},
+    {K::Cell, "Date Of Birth: ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportLeft},
+    {K::Cell, "Birth Place: ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportRight},
+    {K::Cell, "", Passport::DateOfBirth, kNoField, {kNoField, kNoField}, true, "", kPassportLeft},
+    {K::Cell, "", Passport::PlaceOfBirth, kNoField, {kNoField, kNoField}, true, "", kPassportRight},
+    {K::Cell, "Date Of Issue : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportLeft},
+    {K::Cell, "Date Of Expiry : ", kNoField, kNoField, {kNoField, kNoField}, false, "", kPassportRight},
+    {K::Cell, "", Passport::DateOfIssue, kNoField, {kNoField, kNoField}, true, "", kPassportLeft},
+    {K::Cell, "", Passport::DateOfExpiry, kNoField, {kNoField, kNoField}, true, "", kPassportRight},
+};
+
 using Password = CCardPassword;
 constexpr DisplayItem kPassword[] = {
     {K::Row, "System : ", Password::System},
@@ -295,6 +325,7 @@ constexpr CardDisplayLayout kLayouts[] = {
     {15, kLensPrescription},
     {16, kLibraryCard},
     {17, kMembershipInfo},
+    {18, kPassportInfo},
     {19, kPassword, kPasswordCaptions},
     {20, kPrescription},
     {21, kSerialNumber},
