@@ -47,7 +47,9 @@ inline std::uint32_t u32At(const Bytes& bytes, std::size_t offset)
 class HintRecorder : public IDocumentObserver {
 public:
     std::vector<UpdateHint> hints;
+    int contentsDeleting = 0;
     void onUpdate(const UpdateHint& hint) override { hints.push_back(hint); }
+    void onContentsDeleting() override { ++contentsDeleting; }
 };
 
 class DocumentTest : public ::testing::Test {

@@ -67,6 +67,20 @@ TEST_F(WalletFile, NewWalletLayout)
     EXPECT_EQ(doc->getRoot().getName(), "My Wallet");
 }
 
+// The views read the nodes they show: before a tree goes, even in an open
+// that fails, they hear of it, and no hint names the old tree afterwards.
+TEST_F(WalletFile, ObserversHearBeforeTheTreeIsDeleted)
+{
+    createWallet();
+    addCategory(doc->getRoot(), "Bank");
+    const int before = recorder.contentsDeleting;
+    recorder.hints.clear();
+    EXPECT_FALSE(doc->openWalletFile(walletPath("missing.wal")));
+    EXPECT_GT(recorder.contentsDeleting, before);
+    EXPECT_TRUE(recorder.hints.empty());
+    EXPECT_TRUE(doc->getRoot().getSubcategories().empty());
+}
+
 TEST_F(WalletFile, CardEditsAppendTheCardAndItsCategory)
 {
     createWallet();

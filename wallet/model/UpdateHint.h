@@ -33,4 +33,8 @@ public:
     // The cards of encrypted categories are about to be sealed and deleted
     // (lock): drop every reference to them.
     virtual void onLocking() {}
+    // The whole tree is about to be deleted (another wallet, a new one, or
+    // an open that failed): drop every reference to its nodes. Hint 6
+    // follows once a new tree is in place.
+    virtual void onContentsDeleting() {}
 };

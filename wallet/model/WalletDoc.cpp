@@ -78,6 +78,8 @@ bool CWalletDoc::isFileOpen() const { return store && store->isOpen(); }
 
 void CWalletDoc::deleteContents()
 {
+    for (IDocumentObserver* observer : observers)
+        observer->onContentsDeleting();
     searchResult.reset();
     resetTree();
     if (store)
