@@ -1,5 +1,6 @@
 #include "dialogs/OptionsDlg.h"
 
+#include "DialogControl.h"
 #include "settings/KeldraOptions.h"
 #include "support/ScriptedUserInterface.h"
 
@@ -18,15 +19,9 @@ namespace {
 
 class OptionsDlgTest : public ::testing::Test {
 protected:
-    template <class Control = QWidget> Control& control(COptionsDlg& dlg, int id)
-    {
-        auto* found = dlg.findChild<Control*>(QStringLiteral("id%1").arg(id));
-        if (!found)
-            throw std::runtime_error("no control id" + std::to_string(id));
-        return *found;
-    }
-    QLineEdit& edit(COptionsDlg& dlg, int id) { return control<QLineEdit>(dlg, id); }
-    QAbstractButton& button(COptionsDlg& dlg, int id) { return control<QAbstractButton>(dlg, id); }
+    static QWidget& control(COptionsDlg& dlg, int id) { return controlOf(dlg, id); }
+    static QLineEdit& edit(COptionsDlg& dlg, int id) { return controlOf<QLineEdit>(dlg, id); }
+    static QAbstractButton& button(COptionsDlg& dlg, int id) { return controlOf<QAbstractButton>(dlg, id); }
 
     CKeldraOptions options;
     ScriptedUserInterface ui;
