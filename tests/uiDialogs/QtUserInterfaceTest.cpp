@@ -72,6 +72,7 @@ TEST_F(QtUserInterfaceTest, MessageBoxesCarryTheTextTheButtonsAndTheIconOfTheFla
     for (const auto& c : cases) {
         script.onMessage = [&c](QMessageBox& box) {
             EXPECT_EQ(box.windowTitle(), "Keldra");
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
             EXPECT_EQ(box.standardButtons(), c.buttons) << c.type;
             EXPECT_EQ(box.icon(), c.icon) << c.type;
             box.button(c.clicked)->click();

@@ -153,6 +153,12 @@ TEST_F(CardViewTest, TheDisplayGoesWithItsCardAndWithTheCategoryAboveIt)
     showCard(again);
     ASSERT_TRUE(doc->deleteCategory(home));
     EXPECT_EQ(view->display(), nullptr);
+
+    // Another wallet loaded: nothing of the old tree stays.
+    showCard(addPassword(root(), "Top"));
+    ASSERT_TRUE(reopen());
+    EXPECT_EQ(view->display(), nullptr);
+    EXPECT_EQ(view->card(), nullptr);
 }
 
 TEST_F(CardViewTest, LockingDropsACardOfAnEncryptedCategory)

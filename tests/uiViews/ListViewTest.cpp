@@ -178,9 +178,15 @@ TEST_F(ListViewTest, TheDocumentsChangesUpdateTheRows)
     ASSERT_TRUE(doc->updateCategory(garden));
     EXPECT_EQ(row(&garden).data().toString(), "Orchard");
 
-    ASSERT_TRUE(doc->deleteCard(cardNamed(home(), "Bike")));
+    // The selected card deleted: the frame no longer holds it.
+    CCard* bike = cardNamed(home(), "Bike");
+    list->setCurrentIndex(row(bike));
+    ASSERT_EQ(frame.selectedCard(), bike);
+    ASSERT_TRUE(doc->deleteCard(bike));
     EXPECT_EQ(rowTexts(model()), (Texts{"Up", "Orchard", "Zebra"}));
     EXPECT_EQ(model().node(row(&alarm)), &alarm);
+    EXPECT_EQ(frame.selectedCard(), nullptr);
+    EXPECT_EQ(frame.selectedCategory(), &home());
 
     // A card added anywhere lists the frame's category anew.
     addCard(home(), "Anchor");

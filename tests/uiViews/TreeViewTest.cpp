@@ -195,10 +195,11 @@ TEST_F(TreeViewTest, TheDocumentsEditsShowWhereTheyBelongAndTheLookupFollows)
 {
     const QModelIndex homeItem = item(home());
     tree->expand(homeItem);
+    addCategory(home(), "Zoo");
     addCategory(home(), "Attic");
     addCard(home(), "Boat");
     addCard(home(), "Anchor");
-    EXPECT_EQ(rowTexts(model(), homeItem), (Texts{"Attic", "Garden", "Alarm", "Anchor", "Bike", "Boat"}));
+    EXPECT_EQ(rowTexts(model(), homeItem), (Texts{"Attic", "Garden", "Zoo", "Alarm", "Anchor", "Bike", "Boat"}));
     expectLookupMatchesRows(homeItem);
 
     // A renamed card moves to its new place.
@@ -206,7 +207,7 @@ TEST_F(TreeViewTest, TheDocumentsEditsShowWhereTheyBelongAndTheLookupFollows)
     const QPersistentModelIndex followed = item(alarm);
     alarm.setName("Zebra");
     ASSERT_TRUE(doc->updateCard(alarm));
-    EXPECT_EQ(rowTexts(model(), homeItem), (Texts{"Attic", "Garden", "Anchor", "Bike", "Boat", "Zebra"}));
+    EXPECT_EQ(rowTexts(model(), homeItem), (Texts{"Attic", "Garden", "Zoo", "Anchor", "Bike", "Boat", "Zebra"}));
     EXPECT_EQ(QModelIndex(followed), item(alarm));
     expectLookupMatchesRows(homeItem);
 
@@ -214,6 +215,16 @@ TEST_F(TreeViewTest, TheDocumentsEditsShowWhereTheyBelongAndTheLookupFollows)
     garden.setName("Orchard");
     ASSERT_TRUE(doc->updateCategory(garden));
     EXPECT_EQ(item(garden).data().toString(), "Orchard");
+
+    // A pasted category comes with its subtree.
+    CCategory& work = *child(root(), "Work");
+    ASSERT_TRUE(doc->pasteNode(home(), work));
+    const QModelIndex copy = item(*child(work, "Home"));
+    EXPECT_TRUE(tree->isExpanded(item(work)));
+    EXPECT_TRUE(model().hasChildren(copy));
+    tree->expand(copy);
+    EXPECT_EQ(rowTexts(model(), copy), (Texts{"Attic", "Orchard", "Zoo", "Anchor", "Bike", "Boat", "Zebra"}));
+    expectLookupMatchesRows(copy);
 }
 
 TEST_F(TreeViewTest, DeletingSelectsTheParentAndDropsTheWholeSubtree)

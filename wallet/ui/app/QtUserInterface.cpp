@@ -102,6 +102,7 @@ int CQtUserInterface::messageBox(const CString& text, UINT type)
 {
     const ButtonSet& set = buttonSetOf(type);
     QMessageBox box(iconOf(type), QString::fromLatin1(kTitle), toQString(text), set.buttons, m_parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(set.defaultButton);
     return answerOf(m_run(box), set);
 }

@@ -71,7 +71,9 @@ CCreateCategoryDlg::CCreateCategoryDlg(UiServices& services, CCategory* editing,
     grid->addWidget(changeIconButton, 2, 2);
     grid->addWidget(m_encrypt, 3, 0, 1, 2);
 
+    // The dialog takes the size its controls need.
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(grid);
     layout->addLayout(okCancelRow(*this, QStringLiteral("Ok")));
     showPictures();

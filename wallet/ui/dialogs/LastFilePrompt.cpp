@@ -21,7 +21,9 @@ CLastOpenedFileDoesnotExistPrompt::CLastOpenedFileDoesnotExistPrompt(QWidget* pa
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(openExisting);
     buttons->addWidget(createNew);
+    // The dialog takes the size its controls need.
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new QLabel(QString::fromLatin1(DialogTexts::kLastFileMissing), this), 0, Qt::AlignCenter);
     layout->addLayout(buttons);
     gDialogFixer.fixDialog(this);

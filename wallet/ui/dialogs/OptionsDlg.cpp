@@ -96,7 +96,9 @@ COptionsDlg::COptionsDlg(CKeldraOptions& options, IUserInterface& messages, QWid
     enableInactivity(m_inactivity->isChecked());
     enableLockout(m_lockout->isChecked());
 
+    // The dialog takes the size its controls need.
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(grid);
     layout->addLayout(okCancelRow(*this));
     gDialogFixer.fixDialog(this);

@@ -11,6 +11,7 @@
 #include <vector>
 
 class CCard;
+class CNode;
 class CCardSheet;
 class CNotesView;
 class CShowCardDialog;
@@ -58,7 +59,7 @@ private:
     CCard* m_card = nullptr;
     // The shown card and the categories above it, compared by address only:
     // a deleted category takes its cards along without a hint for each.
-    std::vector<const void*> m_cardPath;
+    std::vector<const CNode*> m_cardPath;
     CNotesView* m_notes = nullptr;
     SheetRunner m_runSheet;
 };

@@ -39,6 +39,11 @@ CCategory* CWalletListView::shownCategory() const { return m_model->category(); 
 void CWalletListView::resizeEvent(QResizeEvent* event)
 {
     QTreeView::resizeEvent(event);
+    fitNameColumn();
+}
+
+void CWalletListView::fitNameColumn()
+{
     header()->resizeSection(CardListModel::NameColumn, std::max(0, viewport()->width() - kNameWidthReserve));
 }
 
@@ -83,7 +88,7 @@ void CWalletListView::refill(CCategory* category, CCard* card, CCategory* subcat
 {
     const QScopedValueRollback<bool> following(m_following, true);
     m_model->show(category);
-    header()->resizeSection(CardListModel::NameColumn, std::max(0, viewport()->width() - kNameWidthReserve));
+    fitNameColumn();
     selectRows(card, subcategory);
     m_filled = true;
 }

@@ -37,6 +37,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // "Name" takes what the two other columns leave of the width.
+    void fitNameColumn();
     void refill(CCategory* category, CCard* card, CCategory* subcategory);
     void follow(CCategory* category, CCard* card, CCategory* subcategory);
     void selectRows(CCard* card, CCategory* subcategory);

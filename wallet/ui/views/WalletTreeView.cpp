@@ -38,7 +38,7 @@ void CWalletTreeView::onUpdate(const UpdateHint& hint)
     case UpdateHint::CategoryAdded: {
         CCategory& parent = static_cast<CCategory&>(*hint.first);
         m_model->nodeAdded(parent, *hint.third);
-        expand(m_model->indexOf(&parent));
+        expand(m_model->reveal(&parent));
         break;
     }
     case UpdateHint::CardDeleted:
