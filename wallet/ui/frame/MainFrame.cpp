@@ -1,0 +1,468 @@
+#include "frame/MainFrame.h"
+
+#include "cards/show/CardDisplayFactory.h"
+#include "cards/show/ShowCardDialog.h"
+#include "frame/CommandIds.h"
+#include "frame/CommandTable.h"
+#include "frame/DocumentCommands.h"
+#include "frame/FrameDialogs.h"
+#include "frame/LockKeyPanes.h"
+#include "frame/ToolbarIcons.h"
+#include "frame/WalletSplitter.h"
+#include "images/qt/QtImageLists.h"
+#include "model/Category.h"
+#include "model/WalletDoc.h"
+#include "settings/KeldraOptions.h"
+#include "views/CardView.h"
+#include "views/NotesView.h"
+#include "views/WalletListView.h"
+#include "views/WalletTreeView.h"
+#include "zenthoLib/Base/UserInterface.h"
+#include "zenthoLib/Ui/QtText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+namespace {
+
+constexpr QSize kInitialSize(680, 500);
+constexpr int kTreeWidth = 200;
+constexpr int kFreeFormTypeId = 10;
+constexpr int kCardIconSize = 32;
+const char* const kReady = "Ready";
+
+bool containsCategory(const CCategory& tree, const CCategory* wanted)
+{
+    if (&tree == wanted)
+        return true;
+    for (const auto& sub : tree.getSubcategories())
+        if (containsCategory(*sub, wanted))
+            return true;
+    return false;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrameDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_application(application),
+      m_ownDialogs(dialogs ? nullptr : std::make_unique<CQtFrameDialogs>(services, this)), m_dialogs(dialogs ? *dialogs : *m_ownDialogs),
+      m_documentCommands(std::make_unique<CDocumentCommands>(services, *this, m_dialogs))
+{
+    // The frame hears of a change before the views, so that its selection
+    // never names a removed node when a view reports a new one.
+    m_services.document.addObserver(this);
+    resize(kInitialSize);
+    createActions();
+    createMenus();
+    createToolbar();
+    createStatusBar();
+    createPanes();
+    titleFromDocument();
+    m_inactivity.setObjectName(QString("timer%1").arg(kInactivityTimerId));
+    connect(&m_inactivity, &QTimer::timeout, this, &CMainFrame::inactivityElapsed);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        followFocus(now);
+        scheduleCommandUpdate();
+    });
+    restartInactivityTimer();
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() { m_services.document.removeObserver(this); }
+
+void CMainFrame::createActions()
+{
+    for (const CommandInfo& command : commandTable()) {
+        auto* action = new QAction(QString::fromLatin1(command.caption), this);
+        action->setData(command.id);
+        action->setObjectName(QString("command%1").arg(command.id));
+        action->setStatusTip(statusPrompt(command));
+        if (const QString tip = toolTipText(command); !tip.isEmpty())
+            action->setToolTip(tip);
+        if (command.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
+        action->setIcon(toolbarIcon(command.id));
+        action->setIconVisibleInMenu(false);
+        connect(action, &QAction::triggered, this, [this, id = command.id] { dispatch(id); });
+        addAction(action);
+        m_actions.insert(command.id, action);
+    }
+}
+
+void CMainFrame::createMenus()
+{
+    for (const MenuInfo& info : menuTable()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(info.title));
+        for (int id : info.entries) {
+            if (id == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(m_actions.value(id));
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    }
+}
+
+void CMainFrame::createToolbar()
+{
+    QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar"));
+    toolbar->setObjectName(QStringLiteral("toolbar242"));
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : toolbarTable()) {
+        if (id == 0)
+            toolbar->addSeparator();
+        else
+            toolbar->addAction(m_actions.value(id));
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    statusBar()->showMessage(QString::fromLatin1(kReady));
+    new CLockKeyPanes(*statusBar());
+}
+
+void CMainFrame::createPanes()
+{
+    m_tree = new CWalletTreeView(m_services, *this);
+    m_list = new CWalletListView(m_services, *this);
+    m_cardView = new CCardView(m_services, *this);
+    m_notesView = new CNotesView;
+    m_notesView->setReadOnly(true);
+    m_cardView->setNotesView(m_notesView);
+    m_notesView->setCardView(m_cardView);
+    m_column = new CWalletSplitter(m_list, m_cardView, m_notesView);
+    m_outer = new QSplitter(Qt::Horizontal, this);
+    m_outer->addWidget(m_tree);
+    m_outer->addWidget(m_column);
+    m_outer->setStretchFactor(1, 1);
+    m_outer->setSizes({kTreeWidth, kInitialSize.width() - kTreeWidth});
+    m_outer->setChildrenCollapsible(false);
+    setCentralWidget(m_outer);
+    m_activeView = m_tree;
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // The status bar falls back to the idle message when a prompt ends.
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
+        statusBar()->showMessage(QString::fromLatin1(kReady));
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::followFocus(QWidget* now)
+{
+    if (!now)
+        return;
+    const std::pair<QWidget*, QWidget*> views[] = {{m_tree, m_tree}, {m_list, m_list}, {m_cardView, m_cardView}, {m_notesView, m_cardView}};
+    for (const auto& [view, active] : views)
+        if (view == now || view->isAncestorOf(now))
+            m_activeView = active;
+}
+
+bool CMainFrame::treeIsActive() const { return m_activeView && m_activeView != m_list; }
+
+void CMainFrame::titleFromDocument()
+{
+    const QString path = toQString(m_services.document.getPathName());
+    const QString name = path.section('\\', -1);
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Keldra") : name + QStringLiteral(" - Keldra"));
+}
+
+// --- The command chain ------------------------------------------------------
+
+void CMainFrame::dispatch(int id)
+{
+    auto* view = dynamic_cast<ICommandTarget*>(m_activeView);
+    if (!(view && view->runCommand(id)) && !m_documentCommands->runCommand(id) && !runCommand(id))
+        m_application.runCommand(id);
+    scheduleCommandUpdate();
+}
+
+void CMainFrame::updateCommandStates()
+{
+    auto* view = dynamic_cast<ICommandTarget*>(m_activeView);
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const int id = it.key();
+        std::optional<bool> enabled = view ? view->commandEnabled(id) : std::nullopt;
+        if (!enabled)
+            enabled = m_documentCommands->commandEnabled(id);
+        if (!enabled)
+            enabled = commandEnabled(id);
+        if (!enabled)
+            enabled = m_application.commandEnabled(id);
+        it.value()->setEnabled(enabled.value_or(false));
+    }
+}
+
+void CMainFrame::scheduleCommandUpdate()
+{
+    if (m_updateScheduled)
+        return;
+    m_updateScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_updateScheduled = false;
+        updateCommandStates();
+    });
+}
+
+bool CMainFrame::runCommand(int id)
+{
+    using namespace CommandId;
+    switch (id) {
+    case NewCard:
+    case NewCategory:
+    case EditCard:
+    case EditCategory:
+    case DeleteCard:
+    case DeleteCategory:
+    case Delete:
+    case Exit:
+        break;
+    default:
+        return false;
+    }
+    restartInactivityTimer();
+    switch (id) {
+    case NewCard:
+        newCard();
+        break;
+    case NewCategory:
+        newCategory();
+        break;
+    case EditCard:
+        editCard();
+        break;
+    case EditCategory:
+        editCategory();
+        break;
+    case DeleteCard:
+        deleteCard();
+        break;
+    case DeleteCategory:
+        deleteCategory();
+        break;
+    case Delete:
+        m_selectedCard ? deleteCard() : deleteCategory();
+        break;
+    case Exit:
+        close();
+        break;
+    }
+    return true;
+}
+
+std::optional<bool> CMainFrame::commandEnabled(int id)
+{
+    using namespace CommandId;
+    const bool categoryOnly = m_selectedCategory && !m_selectedCard;
+    switch (id) {
+    case NewCard:
+    case NewCategory:
+        return m_selectedCategory != nullptr;
+    case EditCard:
+    case DeleteCard:
+        return m_selectedCard != nullptr;
+    case EditCategory: {
+        // The caption says which category the command edits.
+        const bool parent = !treeIsActive() && !m_listCategory;
+        m_actions.value(EditCategory)->setText(parent ? QStringLiteral("Edit parent category") : QStringLiteral("Edit category"));
+        return treeIsActive() || !m_listCategory ? categoryOnly : true;
+    }
+    case DeleteCategory:
+        return canDeleteCategory();
+    case Delete:
+        return m_selectedCard || canDeleteCategory();
+    case Exit:
+        return true;
+    default:
+        return std::nullopt;
+    }
+}
+
+void CMainFrame::runContextMenu(const std::vector<std::pair<int, const char*>>& items, QPoint globalPos)
+{
+    // The menu shows the shared actions under the context menu's captions.
+    struct Caption {
+        QAction* action;
+        QString own;
+        QString context;
+    };
+    std::vector<Caption> captions;
+    QMenu menu(this);
+    for (const auto& [id, caption] : items) {
+        if (id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = m_actions.value(id);
+        captions.push_back({action, action->text(), QString::fromLatin1(caption)});
+        menu.addAction(action);
+    }
+    updateCommandStates();
+    for (const Caption& caption : captions)
+        caption.action->setText(caption.context);
+    menu.exec(globalPos);
+    for (const Caption& caption : captions)
+        caption.action->setText(caption.own);
+    scheduleCommandUpdate();
+}
+
+// --- Selection --------------------------------------------------------------
+
+void CMainFrame::select(IDocumentObserver* sender, CCategory* category, CCard* card, CCategory* listCategory)
+{
+    const UpdateHint hint{UpdateHint::CategoryOpened, category, card, listCategory};
+    for (IDocumentObserver* view : {static_cast<IDocumentObserver*>(m_tree), static_cast<IDocumentObserver*>(m_list),
+                                    static_cast<IDocumentObserver*>(m_cardView)})
+        if (view != sender)
+            view->onUpdate(hint);
+    setSelectedCard(card);
+    setSelectedCategory(category);
+    m_listCategory = listCategory;
+    scheduleCommandUpdate();
+}
+
+void CMainFrame::setSelectedCard(CCard* card)
+{
+    restartInactivityTimer();
+    m_selectedCard = card;
+    if (card)
+        showCard(*card);
+    else
+        m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+}
+
+void CMainFrame::setSelectedCategory(CCategory* category)
+{
+    restartInactivityTimer();
+    if (category != m_selectedCategory && !m_selectedCard)
+        m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+    m_selectedCategory = category;
+}
+
+void CMainFrame::showCard(CCard& card)
+{
+    if (&card == m_shownCard) {
+        if (m_column->currentLayout() == CWalletSplitter::ListLayout)
+            showCardLayout(card);
+        return;
+    }
+    m_shownCard = &card;
+    showCardLayout(card);
+    CShowCardDialog* display = createCardDisplay(card, m_services.sound, fromQString(m_services.programDir), nullptr);
+    if (display)
+        display->setIcon(nodeIcon(m_services.images, card).pixmap(kCardIconSize, kCardIconSize));
+    m_cardView->showDisplay(display, &card);
+}
+
+void CMainFrame::showCardLayout(const CCard& card)
+{
+    const auto layout = card.getTypeId() == kFreeFormTypeId ? CWalletSplitter::NotesOnlyLayout : CWalletSplitter::CardLayout;
+    m_column->setWalletLayout(layout, centralWidget()->height());
+}
+
+// --- Following the document -------------------------------------------------
+
+void CMainFrame::onUpdate(const UpdateHint& hint)
+{
+    forgetRemovedNodes(hint);
+    if (hint.kind == UpdateHint::TreeLoaded) {
+        titleFromDocument();
+        // A new tree starts with its root selected, once every view has it.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_selectedCategory)
+                select(nullptr, &m_services.document.getRoot(), nullptr, nullptr);
+        });
+    }
+    scheduleCommandUpdate();
+}
+
+void CMainFrame::forgetRemovedNodes(const UpdateHint& hint)
+{
+    CCategory& root = m_services.document.getRoot();
+    switch (hint.kind) {
+    case UpdateHint::CardDeleted:
+        if (m_selectedCard == hint.first)
+            m_selectedCard = nullptr;
+        if (m_shownCard == hint.first)
+            m_shownCard = nullptr;
+        if (m_contextNode == hint.first)
+            m_contextNode = nullptr;
+        break;
+    case UpdateHint::CategoryDeleted:
+        // The category went with its subtree: whatever lay in it is gone.
+        if (!containsCategory(root, m_selectedCategory)) {
+            m_selectedCategory = nullptr;
+            m_selectedCard = nullptr;
+        }
+        if (!containsCategory(root, m_listCategory))
+            m_listCategory = nullptr;
+        if (m_shownCard && !m_selectedCard) {
+            m_shownCard = nullptr;
+            m_cardView->showDisplay(nullptr, nullptr);
+        }
+        m_contextNode = nullptr;
+        break;
+    case UpdateHint::TreeLoaded:
+        forgetSelection();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::onContentsDeleting() { forgetSelection(); }
+
+void CMainFrame::forgetSelection()
+{
+    m_selectedCard = nullptr;
+    m_shownCard = nullptr;
+    m_selectedCategory = nullptr;
+    m_listCategory = nullptr;
+    m_contextNode = nullptr;
+    m_cardView->showDisplay(nullptr, nullptr);
+    m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+}
+
+void CMainFrame::onLocking()
+{
+    // The cards of encrypted categories are sealed and deleted: the
+    // selection goes back to the root, as the tree's does.
+    m_selectedCard = nullptr;
+    m_shownCard = nullptr;
+    m_contextNode = nullptr;
+    m_listCategory = nullptr;
+    m_selectedCategory = &m_services.document.getRoot();
+    m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+    scheduleCommandUpdate();
+}
+
+// --- Inactivity -------------------------------------------------------------
+
+void CMainFrame::restartInactivityTimer()
+{
+    m_inactivity.stop();
+    if (m_services.options.inactivityEnabled())
+        m_inactivity.start(m_services.options.inactivityMinutes() * 60000);
+}
+
+void CMainFrame::inactivityElapsed()
+{
+    if (!m_services.options.inactivityEnabled())
+        return;
+    if (m_services.options.inactivityCloses())
+        m_services.ui.requestQuit(0);
+    else {
+        m_services.document.lock();
+        select(nullptr, &m_services.document.getRoot(), nullptr, nullptr);
+    }
+}
