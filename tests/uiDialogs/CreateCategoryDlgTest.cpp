@@ -5,6 +5,7 @@
 
 #include "cards/edit/EditorChoosers.h"
 #include "cards/show/CardSound.h"
+#include "frame/SharedPrinter.h"
 #include "frame/UiServices.h"
 #include "images/qt/QtImageLists.h"
 #include "model/Category.h"
@@ -86,7 +87,8 @@ protected:
     CWalletDoc doc{ui, options, registry};
     CQtEditorChoosers editorChoosers;
     SilentPlayer sound;
-    UiServices services{doc, ui, server, options, registry, editorChoosers, sound, QString()};
+    CSharedPrinter printer;
+    UiServices services{doc, ui, server, options, registry, editorChoosers, sound, QString(), printer};
     ScriptedChoosers choosers;
 };
 

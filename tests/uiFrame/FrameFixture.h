@@ -7,6 +7,7 @@
 #include "frame/FrameDialogs.h"
 #include "frame/ICommandTarget.h"
 #include "frame/MainFrame.h"
+#include "frame/SharedPrinter.h"
 #include "frame/UiServices.h"
 #include "images/CatalogueFixture.h"
 #include "model/Category.h"
@@ -155,7 +156,8 @@ protected:
     ScriptedChoosers choosers;
     SilentSound sound;
     std::unique_ptr<CWalletDoc> doc = std::make_unique<CWalletDoc>(ui, options, registry);
-    UiServices services{*doc, ui, server, options, registry, choosers, sound, QString()};
+    CSharedPrinter printer;
+    UiServices services{*doc, ui, server, options, registry, choosers, sound, QString(), printer};
     ScriptedFrameDialogs dialogs;
     RecordingTarget application;
     std::unique_ptr<CMainFrame> frame;

@@ -12,6 +12,7 @@
 #include "cards/CardPassword.h"
 #include "cards/show/CardSound.h"
 #include "frame/IWalletFrame.h"
+#include "frame/SharedPrinter.h"
 #include "frame/UiServices.h"
 #include "model/Category.h"
 #include "model/WalletDoc.h"
@@ -69,6 +70,9 @@ public:
         menus.push_back(menu);
     }
     void restartInactivityTimer() override { ++timerRestarts; }
+    void showSearchResult(SearchResult*) override {}
+    SearchResult* searchResult() const override { return nullptr; }
+    bool refreshAfterDecrypting() override { return true; }
 
 private:
     CCard* m_card = nullptr;
@@ -184,5 +188,6 @@ protected:
     SilentPlayer sound;
     std::unique_ptr<CWalletDoc> doc = std::make_unique<CWalletDoc>(ui, options, registry);
     RecordingFrame frame;
-    UiServices services{*doc, ui, server, options, registry, choosers, sound, QStringLiteral("/opt/keldra")};
+    CSharedPrinter printer;
+    UiServices services{*doc, ui, server, options, registry, choosers, sound, QStringLiteral("/opt/keldra"), printer};
 };

@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QScreen>
 
 namespace {
@@ -132,7 +131,7 @@ void CWalletApp::createDocumentAndFrame()
     m_registry.getProgramDir(home);
     m_document = std::make_unique<CWalletDoc>(m_ui, m_options, m_registry);
     m_services = std::make_unique<UiServices>(
-        UiServices{*m_document, m_ui, m_images, m_options, m_registry, m_choosers, m_sound, toQString(home)});
+        UiServices{*m_document, m_ui, m_images, m_options, m_registry, m_choosers, m_sound, toQString(home), m_printer});
     m_frame = std::make_unique<CMainFrame>(*m_services, *this, m_frameDialogs);
 }
 
@@ -199,9 +198,7 @@ bool CWalletApp::runCommand(int id)
         openWallet();
         return true;
     case CommandId::PrintSetup:
-        if (!m_printer)
-            m_printer = std::make_unique<QPrinter>();
-        m_dialogs.printSetup(m_frame.get(), *m_printer);
+        m_dialogs.printSetup(m_frame.get(), m_printer.printer());
         return true;
     case CommandId::About:
         m_dialogs.showAbout(m_frame.get(), aboutLink());

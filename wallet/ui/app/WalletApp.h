@@ -6,6 +6,7 @@
 
 #include "app/RecentFileList.h"
 #include "frame/ICommandTarget.h"
+#include "frame/SharedPrinter.h"
 #include "frame/UiServices.h"
 #include "images/ImageServer.h"
 #include "settings/KeldraOptions.h"
@@ -20,7 +21,6 @@ class ICardEditorChoosers;
 class ICardSoundPlayer;
 class IFrameDialogs;
 class IUserInterface;
-class QPrinter;
 
 class CWalletApp : public ICommandTarget {
 public:
@@ -73,8 +73,7 @@ private:
     CKeldraOptions m_options;
     CKeldraRegistry m_registry;
     CRecentFileList m_recentFiles;
-    // Made when the printer set-up first needs it.
-    std::unique_ptr<QPrinter> m_printer;
+    CSharedPrinter m_printer;
     std::unique_ptr<CWalletDoc> m_document;
     std::unique_ptr<UiServices> m_services;
     std::unique_ptr<CMainFrame> m_frame;

@@ -13,6 +13,7 @@ class CNode;
 class CNotesView;
 class IDocumentObserver;
 class QAction;
+class SearchResult;
 
 class IWalletFrame {
 public:
@@ -39,6 +40,12 @@ public:
     // A context menu of the commands `items` (id and caption; id 0 is a
     // separator) at `globalPos`, run modally; the commands go to the frame.
     virtual void runContextMenu(const std::vector<std::pair<int, const char*>>& items, QPoint globalPos) = 0;
+
+    // Remembers `results` (when given) as the current result set and selects its current hit.
+    virtual void showSearchResult(SearchResult* results) = 0;
+    virtual SearchResult* searchResult() const = 0;
+    // The tree fills the encrypted categories whose cards were opened meanwhile.
+    virtual bool refreshAfterDecrypting() = 0;
 
     // Every command and selection change restarts the inactivity timer.
     virtual void restartInactivityTimer() = 0;

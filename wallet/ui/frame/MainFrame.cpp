@@ -11,6 +11,7 @@
 #include "frame/WalletSplitter.h"
 #include "images/qt/QtImageLists.h"
 #include "model/Category.h"
+#include "model/SearchResult.h"
 #include "model/WalletDoc.h"
 #include "settings/KeldraOptions.h"
 #include "views/CardView.h"
@@ -50,9 +51,9 @@ bool containsCategory(const CCategory& tree, const CCategory* wanted)
 
 CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrameDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_application(application),
-      m_ownDialogs(dialogs ? nullptr : std::make_unique<CQtFrameDialogs>(services, this)), m_dialogs(dialogs ? *dialogs : *m_ownDialogs),
-      m_documentCommands(std::make_unique<CDocumentCommands>(services, *this, m_dialogs))
+      m_ownDialogs(dialogs ? nullptr : std::make_unique<CQtFrameDialogs>(services, this)), m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
 {
+    m_documentCommands.push_back(std::make_unique<CDocumentCommands>(services, *this, m_dialogs));
     // The frame hears of a change before the views, so that its selection
     // never names a removed node when a view reports a new one.
     m_services.document.addObserver(this);
@@ -182,7 +183,12 @@ void CMainFrame::titleFromDocument()
 void CMainFrame::dispatch(int id)
 {
     auto* view = dynamic_cast<ICommandTarget*>(m_activeView);
-    if (!(view && view->runCommand(id)) && !m_documentCommands->runCommand(id) && !runCommand(id))
+    if (view && view->runCommand(id))
+        return scheduleCommandUpdate();
+    for (const auto& target : m_documentCommands)
+        if (target->runCommand(id))
+            return scheduleCommandUpdate();
+    if (!runCommand(id))
         m_application.runCommand(id);
     scheduleCommandUpdate();
 }
@@ -193,8 +199,8 @@ void CMainFrame::updateCommandStates()
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const int id = it.key();
         std::optional<bool> enabled = view ? view->commandEnabled(id) : std::nullopt;
-        if (!enabled)
-            enabled = m_documentCommands->commandEnabled(id);
+        for (auto target = m_documentCommands.cbegin(); !enabled && target != m_documentCommands.cend(); ++target)
+            enabled = (*target)->commandEnabled(id);
         if (!enabled)
             enabled = commandEnabled(id);
         if (!enabled)
@@ -349,6 +355,16 @@ void CMainFrame::setSelectedCategory(CCategory* category)
     m_selectedCategory = category;
 }
 
+void CMainFrame::showSearchResult(SearchResult* results)
+{
+    if (results)
+        m_searchResult = results;
+    if (CCard* hit = m_searchResult ? m_searchResult->getCurrent() : nullptr)
+        select(nullptr, hit->getParent(), hit, nullptr);
+}
+
+bool CMainFrame::refreshAfterDecrypting() { return m_tree->refreshAfterDecrypting(); }
+
 void CMainFrame::showCard(CCard& card)
 {
     if (&card == m_shownCard) {
@@ -391,6 +407,8 @@ void CMainFrame::forgetRemovedNodes(const UpdateHint& hint)
     CCategory& root = m_services.document.getRoot();
     switch (hint.kind) {
     case UpdateHint::CardDeleted:
+        // The hits point at cards: after a delete they may name one that is gone.
+        m_searchResult = nullptr;
         if (m_selectedCard == hint.first)
             m_selectedCard = nullptr;
         if (m_shownCard == hint.first)
@@ -400,6 +418,7 @@ void CMainFrame::forgetRemovedNodes(const UpdateHint& hint)
         break;
     case UpdateHint::CategoryDeleted:
         // The category went with its subtree: whatever lay in it is gone.
+        m_searchResult = nullptr;
         if (!containsCategory(root, m_selectedCategory)) {
             m_selectedCategory = nullptr;
             m_selectedCard = nullptr;
@@ -424,6 +443,7 @@ void CMainFrame::onContentsDeleting() { forgetSelection(); }
 
 void CMainFrame::forgetSelection()
 {
+    m_searchResult = nullptr;
     m_selectedCard = nullptr;
     m_shownCard = nullptr;
     m_selectedCategory = nullptr;
@@ -437,6 +457,7 @@ void CMainFrame::onLocking()
 {
     // The cards of encrypted categories are sealed and deleted: the
     // selection goes back to the root, as the tree's does.
+    m_searchResult = nullptr;
     m_selectedCard = nullptr;
     m_shownCard = nullptr;
     m_contextNode = nullptr;

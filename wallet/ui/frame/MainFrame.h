@@ -14,7 +14,6 @@
 
 #include <memory>
 
-class CDocumentCommands;
 class CWalletListView;
 class CWalletSplitter;
 class CWalletTreeView;
@@ -44,6 +43,9 @@ public:
     QAction* commandAction(int id) const override { return m_actions.value(id); }
     void runContextMenu(const std::vector<std::pair<int, const char*>>& items, QPoint globalPos) override;
     void restartInactivityTimer() override;
+    void showSearchResult(SearchResult* results) override;
+    SearchResult* searchResult() const override { return m_searchResult; }
+    bool refreshAfterDecrypting() override;
 
     // --- The command chain ---
     // Runs command `id` through the focused view, the document's commands,
@@ -107,7 +109,8 @@ private:
     ICommandTarget& m_application;
     std::unique_ptr<IFrameDialogs> m_ownDialogs;
     IFrameDialogs& m_dialogs;
-    std::unique_ptr<CDocumentCommands> m_documentCommands;
+    // The commands the document answers for, asked in order.
+    std::vector<std::unique_ptr<ICommandTarget>> m_documentCommands;
     QHash<int, QAction*> m_actions;
 
     QSplitter* m_outer = nullptr;
@@ -118,6 +121,7 @@ private:
     CNotesView* m_notesView = nullptr;
     QWidget* m_activeView = nullptr;
 
+    SearchResult* m_searchResult = nullptr;
     CCard* m_shownCard = nullptr;
     CCard* m_selectedCard = nullptr;
     CCategory* m_selectedCategory = nullptr;

@@ -8,6 +8,7 @@
 class CImageServer;
 class CKeldraOptions;
 class CKeldraRegistry;
+class CSharedPrinter;
 class CWalletDoc;
 class ICardEditorChoosers;
 class ICardSoundPlayer;
@@ -23,4 +24,5 @@ struct UiServices {
     ICardSoundPlayer& sound;
     // The folder that relative card picture and sound paths start from.
     QString programDir;
+    CSharedPrinter& printer;
 };
