@@ -27,6 +27,18 @@ TEST(DialogFixerTest, ShrinksTheDialogAndItsControlsInPlace)
     EXPECT_FALSE(ok->isHidden());
 }
 
+TEST(DialogFixerTest, ADialogNeverPlacedStillOpensCentredOverItsWindow)
+{
+    QWidget window;
+    window.setGeometry(300, 200, 400, 300);
+    window.show();
+    QDialog dialog(&window);
+    dialog.resize(200, 100);
+    gDialogFixer.fixDialog(&dialog);
+    dialog.show();
+    EXPECT_LE((dialog.frameGeometry().center() - window.frameGeometry().center()).manhattanLength(), 2);
+}
+
 TEST(DialogFixerTest, OnlyTheRawSystemFontIsReplaced)
 {
     QDialog dialog;

@@ -40,10 +40,13 @@ const QFont& CDialogFixer::font()
 int CDialogFixer::fixDialog(QWidget* dialog)
 {
     const QPoint topLeft = dialog->pos();
+    // A dialog never placed keeps that state, so that it still opens centred over its window.
+    const bool placed = dialog->testAttribute(Qt::WA_Moved);
     for (QWidget* child : dialog->findChildren<QWidget*>())
         fixWindow(child);
     fixWindow(dialog);
     dialog->move(topLeft);
+    dialog->setAttribute(Qt::WA_Moved, placed);
     if (QWidget* ok = dialog->findChild<QWidget*>(QStringLiteral("id1")))
         ok->show();
     return 1;

@@ -12,8 +12,9 @@ public:
         CardLayout = 1,      // the card view over the notes view
         NotesOnlyLayout = 2, // the notes view takes the column
     };
-    // The height of the card view in the card layout.
-    static constexpr int kCardViewHeight = 280;
+    // The height of the card view in the card layout: the card display
+    // (275 x 310 with its notes box) and a margin of 5 above and below.
+    static constexpr int kCardViewHeight = 320;
 
     // The three panes in row order; the column owns them.
     CWalletSplitter(QWidget* list, QWidget* card, QWidget* notes, QWidget* parent = nullptr);
