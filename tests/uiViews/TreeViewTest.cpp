@@ -4,6 +4,8 @@
 #include "views/CategoryTreeModel.h"
 #include "views/WalletTreeView.h"
 
+#include <QPainter>
+#include <QStyleOptionViewItem>
 #include <QContextMenuEvent>
 #include <QTest>
 
@@ -76,6 +78,18 @@ TEST_F(TreeViewTest, ASealedCategoryShowsOnlyThePlaceholderAndAnEmptyOneNoExpand
 
     CCategory& empty = addCategory(root(), "Empty vault", true);
     EXPECT_FALSE(model().hasChildren(item(empty)));
+
+    // The placeholder is never drawn, not even while the password is asked for.
+    QImage drawn(100, 20, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QStyleOptionViewItem option;
+    option.rect = drawn.rect();
+    tree->itemDelegate()->paint(&painter, option, placeholder);
+    painter.end();
+    QImage blank(drawn.size(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_EQ(drawn, blank);
 }
 
 TEST_F(TreeViewTest, ExpandingASealedCategoryAsksOnceAndARefusedPasswordKeepsItClosed)

@@ -5,6 +5,7 @@
 #include "model/Category.h"
 #include "model/WalletDoc.h"
 #include "views/CategoryTreeModel.h"
+#include "views/PlaceholderDelegate.h"
 #include "views/CategoryUnlock.h"
 #include "views/NodeMenus.h"
 #include "views/WrittenNode.h"
@@ -17,6 +18,7 @@ CWalletTreeView::CWalletTreeView(UiServices& services, IWalletFrame& frame, QWid
     : QTreeView(parent), m_services(services), m_frame(frame), m_model(new CategoryTreeModel(services.images, this))
 {
     setModel(m_model);
+    setItemDelegate(new CPlaceholderDelegate(*m_model, this));
     setHeaderHidden(true);
     setUniformRowHeights(true);
     setIconSize(QSize(16, 16));
