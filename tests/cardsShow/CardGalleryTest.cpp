@@ -1,5 +1,5 @@
-// Renders filled cards of the table-drawn kinds into card-gallery/ beside
-// the test program, to be looked at.
+// Renders filled cards of every kind into card-gallery/ beside the test
+// program, to be looked at.
 #include "cards/CardFactory.h"
 #include "cards/CardKinds.h"
 #include "cards/FieldCard.h"
@@ -169,6 +169,29 @@ const GalleryCard kGallery[] = {
       {CCardVoterCard::Congress, "7"},
       {CCardVoterCard::StateSenate, "18"},
       {CCardVoterCard::StateRepresentative, "33"}}},
+    {"credit-card-visa", 7,
+     {{CCardCreditCard::CardNumber, "4000 1234 5678 9010"},
+      {CCardCreditCard::CardProvider, "Northern Bank"},
+      {CCardCreditCard::CardType, "VISA"},
+      {CCardCreditCard::Expires, "09/28"},
+      {CCardCreditCard::NameOnCard, "ANNA LINDQVIST"},
+      {CCardCreditCard::LostCardNumber, "+44 20 7946 0999"},
+      {CCardCreditCard::Pin, "4321"}},
+     CCard::kShowHidden},
+    {"credit-card-long-provider", 7,
+     {{CCardCreditCard::CardNumber, "3700 123456 78901"},
+      {CCardCreditCard::CardProvider, "First Cooperative Savings Bank"},
+      {CCardCreditCard::CardType, "American Express"},
+      {CCardCreditCard::Expires, "11/27"},
+      {CCardCreditCard::NameOnCard, "JOHAN ALEXANDER BERGSTROM-LINDQVIST"},
+      {CCardCreditCard::LostCardNumber, "+44 20 7946 0111"},
+      {CCardCreditCard::Pin, "9876"}}},
+    {"credit-card-unlisted", 7,
+     {{CCardCreditCard::CardNumber, "6011 0000 0000 0004"},
+      {CCardCreditCard::CardProvider, "Corner Credit"},
+      {CCardCreditCard::CardType, "Store Card"},
+      {CCardCreditCard::Expires, "01/30"},
+      {CCardCreditCard::NameOnCard, "A LINDQVIST"}}},
     {"web-site", 26,
      {{CCardWebSite::SiteName, "Corner Shop"},
       {CCardWebSite::Username, "ann"},
@@ -177,7 +200,7 @@ const GalleryCard kGallery[] = {
      CCard::kShowHidden},
 };
 
-TEST(CardGalleryTest, RendersTheTableDrawnKinds)
+TEST(CardGalleryTest, RendersEveryKind)
 {
     SilentPlayer sound;
     QDir().mkpath("card-gallery");

@@ -8,5 +8,5 @@ class CShowCardDialog;
 class ICardSoundPlayer;
 class QWidget;
 
-// The display of `card`, owned by `parent`; null for a kind that has no display yet.
+// The display of `card`, owned by `parent`; null for a card of no known kind.
 CShowCardDialog* createCardDisplay(CCard& card, ICardSoundPlayer& sound, const CString& programDir, QWidget* parent);

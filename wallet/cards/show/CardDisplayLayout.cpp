@@ -8,7 +8,6 @@ namespace {
 
 using K = DisplayItemKind;
 
-constexpr HiddenSwitchCaptions kPinCaptions = {"Show Pin", "Hide Pin"};
 constexpr HiddenSwitchCaptions kPasswordCaptions = {"Show Password", "Hide Password"};
 constexpr HiddenSwitchCaptions kPlainCaptions = {"Show", "Hide"};
 

@@ -51,6 +51,9 @@ struct HiddenSwitchCaptions {
     const char* hide;
 };
 
+// The switch of the kinds that hide a PIN.
+inline constexpr HiddenSwitchCaptions kPinCaptions = {"Show Pin", "Hide Pin"};
+
 struct CardDisplayLayout {
     int typeId;
     std::span<const DisplayItem> items;

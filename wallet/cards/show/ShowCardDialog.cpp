@@ -31,7 +31,6 @@ constexpr int kRowsBottom = 205;
 constexpr int kRowsBottomAboveSwitch = 165;
 constexpr int kSwitchTop = 172;
 constexpr int kLargestRowPitch = 25;
-constexpr int kValueGap = 5;
 
 int floorHalf(int value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
 
@@ -231,7 +230,7 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
             continue;
         }
         if (item.kind == DisplayItemKind::Hidden) {
-            drawHidden(painter, cardRect, cardRect.top() + kSwitchTop, itemText(item));
+            drawHidden(painter, cardRect, cardRect.topLeft() + QPoint(kMargin, kSwitchTop), itemText(item));
             continue;
         }
         if (rowPitch == 0) {
@@ -311,34 +310,42 @@ void CShowCardDialog::drawText(QPainter& painter, const QRect& box, const QFont&
 QRect CShowCardDialog::drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value,
                                const std::optional<QColor>& valueColor)
 {
-    const int height = QFontMetrics(m_fonts.value, painter.device()).height();
+    return drawRow(painter, y, left, right, label, value, m_fonts.label, m_fonts.value, valueColor);
+}
+
+QRect CShowCardDialog::drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value,
+                               const QFont& labelFont, const QFont& valueFont, const std::optional<QColor>& valueColor)
+{
+    if (value.isEmpty())
+        return {};
+    const int height = QFontMetrics(valueFont, painter.device()).height();
     // A row that runs beside the icon stops short of it.
     if (m_iconRect.isValid() && y < m_iconRect.bottom() && y + height > m_iconRect.top())
         right = std::min(right, m_iconRect.left() - 4);
     int valueLeft = left;
     if (!label.isEmpty()) {
-        drawText(painter, QRect(left, y, right - left, height), m_fonts.label, label);
-        valueLeft += QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(label) + kValueGap;
+        drawText(painter, QRect(left, y, right - left, height), labelFont, label);
+        valueLeft += QFontMetrics(labelFont, painter.device()).horizontalAdvance(label) + kValueGap;
     }
     const QRect valueBox(valueLeft, y, right - valueLeft, height);
     const QPen cardPen = painter.pen();
     if (valueColor)
         painter.setPen(*valueColor);
-    drawText(painter, valueBox, m_fonts.value, value);
+    drawText(painter, valueBox, valueFont, value);
     painter.setPen(cardPen);
-    const int valueWidth = QFontMetrics(m_fonts.value, painter.device()).horizontalAdvance(value);
+    const int valueWidth = QFontMetrics(valueFont, painter.device()).horizontalAdvance(value);
     return valueBox.intersected(QRect(valueLeft, y, valueWidth, height));
 }
 
-void CShowCardDialog::drawHidden(QPainter& painter, const QRect& cardRect, int y, const QString& value)
+void CShowCardDialog::drawHidden(QPainter& painter, const QRect& cardRect, const QPoint& at, const QString& value)
 {
     if (value.isEmpty())
         return;
-    int valueLeft = cardRect.left() + kMargin;
+    int valueLeft = at.x();
     if (!m_printMode) {
         const char* caption = m_showHidden ? m_layout.captions.hide : m_layout.captions.show;
         const QFontMetrics metrics(m_fonts.label, painter.device());
-        m_switchRect = QRect(valueLeft, y, metrics.horizontalAdvance(caption) + 12, metrics.height() + 6);
+        m_switchRect = QRect(valueLeft, at.y(), metrics.horizontalAdvance(caption) + 12, metrics.height() + 6);
         qDrawShadePanel(&painter, m_switchRect, palette(), false, 1);
         painter.setFont(m_fonts.label);
         painter.drawText(m_switchRect, Qt::AlignCenter | Qt::TextSingleLine, caption);
@@ -347,11 +354,13 @@ void CShowCardDialog::drawHidden(QPainter& painter, const QRect& cardRect, int y
     }
     if (!m_printMode && !m_showHidden)
         return;
-    int right = cardRect.right() - kMargin;
-    if (m_iconRect.isValid())
-        right = std::min(right, m_iconRect.left() - 4);
+    const int y = at.y() + 2;
     const int height = QFontMetrics(m_fonts.title, painter.device()).height();
-    drawText(painter, QRect(valueLeft, y + 2, right - valueLeft, height), m_fonts.title, value);
+    int right = cardRect.right() - kMargin;
+    // A value that runs beside the icon stops short of it.
+    if (m_iconRect.isValid() && y < m_iconRect.bottom() && y + height > m_iconRect.top())
+        right = std::min(right, m_iconRect.left() - 4);
+    drawText(painter, QRect(valueLeft, y, right - valueLeft, height), m_fonts.title, value);
 }
 
 void CShowCardDialog::mousePressEvent(QMouseEvent* event)

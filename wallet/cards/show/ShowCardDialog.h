@@ -50,27 +50,42 @@ signals:
     void cardChanged(CCard* card);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
     struct Fonts {
         QFont title, label, value, bigTitle, emphasis;
     };
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+    // Draws the kind's fields over the common background; the table's items by default.
+    virtual void drawContents(QPainter& painter, const QRect& cardRect);
+
+    // The drawing primitives of the kinds, each recording what it painted.
+    // Draws the text centred in the card from `y`; gives the y below it.
+    int drawCentred(QPainter& painter, const QRect& cardRect, int y, const QFont& font, const QString& text);
+    // Draws a label and its value, nothing when the value is empty; gives the box the value takes.
+    QRect drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value,
+                  const std::optional<QColor>& valueColor = std::nullopt);
+    QRect drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value, const QFont& labelFont,
+                  const QFont& valueFont, const std::optional<QColor>& valueColor = std::nullopt);
+    // The switch of the hidden value with its top-left corner `at`, and the value beside it while shown.
+    void drawHidden(QPainter& painter, const QRect& cardRect, const QPoint& at, const QString& value);
+    void drawText(QPainter& painter, const QRect& box, const QFont& font, const QString& text);
+
+    // The room between a row's label and its value.
+    static constexpr int kValueGap = 5;
+
+    const Fonts& fonts() const { return m_fonts; }
+    bool printMode() const { return m_printMode; }
+
+private:
     static Fonts makeFonts(bool print);
 
     void refreshNotes();
     void reloadPicture();
     void drawPicture(QPainter& painter, const QRect& cardRect) const;
-    void drawContents(QPainter& painter, const QRect& cardRect);
-    int drawCentred(QPainter& painter, const QRect& cardRect, int y, const QFont& font, const QString& text);
     int rowSlots() const;
     std::optional<QString> rowLabel(const DisplayItem& item) const;
-    // Draws a label and its value; gives the box the value takes.
-    QRect drawRow(QPainter& painter, int y, int left, int right, const QString& label, const QString& value,
-                  const std::optional<QColor>& valueColor = std::nullopt);
-    void drawHidden(QPainter& painter, const QRect& cardRect, int y, const QString& value);
-    void drawText(QPainter& painter, const QRect& box, const QFont& font, const QString& text);
     QString itemText(const DisplayItem& item) const;
     QString fieldText(int field) const;
     void editCard();
