@@ -15,12 +15,12 @@ usr="$root/pkg/usr"
 id=com.quorvex.Keldra
 
 for f in bin/keldra bin/keldra-cli share/keldra/demo/demo-wallet.json \
-         share/man/man1/keldra.1 share/man/man1/keldra-cli.1 \
+         share/man/man1/keldra.1.gz share/man/man1/keldra-cli.1.gz share/doc/keldra/copyright share/doc/keldra/changelog.gz \
          share/applications/$id.desktop share/mime/packages/keldra-wallet.xml share/metainfo/$id.metainfo.xml \
          share/bash-completion/completions/keldra-cli; do
     [ -f "$usr/$f" ] || fail "missing $f"
 done
-ls "$usr"/lib*/libzenthoLib.so* >/dev/null 2>&1 || fail "missing libzenthoLib.so"
+ls "$usr"/lib*/keldra/libzenthoLib.so* >/dev/null 2>&1 || fail "missing libzenthoLib.so"
 [ "$(ls "$usr/share/keldra/media/icons/Standart" | wc -l)" = "$(ls "$source/media/icons/Standart" | wc -l)" ] ||
     fail "the icon folder is not complete"
 [ -d "$usr/share/keldra/media/icons/Custom" ] || fail "missing the Custom icon folder"
@@ -34,7 +34,7 @@ done
 check "desktop-file-validate" desktop-file-validate "$usr/share/applications/$id.desktop"
 check "appstreamcli validate" appstreamcli validate --no-net --strict "$usr/share/metainfo/$id.metainfo.xml"
 for page in keldra keldra-cli; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$usr/share/man/man1/$page.1" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man page $page: $warnings"
 done
 
