@@ -208,7 +208,7 @@ TEST_F(WalletAppTest, TheAboutLinkIsTheResellerSiteOrTheMakers)
     setKeyValue("ResellerSite", ("https://reseller.example/" + std::string(60, 'x')).c_str());
     app->runCommand(57664);
     ASSERT_EQ(appDialogs.aboutLinks.size(), 2u);
-    EXPECT_EQ(appDialogs.aboutLinks[0], "https://www.quorvex.com/keldra");
+    EXPECT_EQ(appDialogs.aboutLinks[0], "www.quorvex.com");
     EXPECT_EQ(appDialogs.aboutLinks[1], QString("https://reseller.example/") + QString(38, 'x')) << "63 characters at most";
 }
 

@@ -41,7 +41,5 @@ QImage aboutPicture()
     painter.setPen(QColor(25, 45, 85));
     painter.setFont(windowsFont("Areal", 30, 700));
     painter.drawText(QRect(15, 30, 120, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Keldra"));
-    painter.setFont(windowsFont("Areal", 13, 400));
-    painter.drawText(QRect(15, 72, 120, 40), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QStringLiteral("Your cards, passwords and papers in one wallet"));
     return picture;
 }

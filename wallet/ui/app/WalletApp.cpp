@@ -26,7 +26,7 @@ namespace {
 const char* const kLogPath = "c:\\Keldra.log";
 const char* const kNotInstalled = "Application is not installed properly!";
 // The about box's link when the application key names no reseller.
-const char* const kMakerSite = "https://www.quorvex.com/keldra";
+const char* const kMakerSite = "www.quorvex.com";
 constexpr int kResellerSiteLength = 63;
 
 } // namespace
