@@ -7,6 +7,8 @@
 #include "views/WalletTreeView.h"
 #include "views/WalletListView.h"
 
+#include "zenthoLib/Ui/UrlOpener.h"
+
 #include <QAction>
 #include <QTest>
 #include <QMenuBar>
@@ -172,6 +174,21 @@ TEST_F(FrameTest, CommandsRunAlongTheChainToTheApplication)
     for (int id : {New, Open, PrintSetup, About})
         run(id);
     EXPECT_EQ(application.ran, (std::vector<int>{New, Open, PrintSetup, About}));
+
+    // Help Topics shows the manual page, or says that it cannot.
+    std::vector<QUrl> opened;
+    bool opens = true;
+    const UrlOpener previous = setUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return opens;
+    });
+    run(HelpTopics);
+    opens = false;
+    run(HelpTopics);
+    setUrlOpener(previous);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].toString(), "man:keldra(1)");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Failed to launch help."});
 }
 
 TEST_F(FrameTest, NewCardAndNewCategoryGoIntoTheSelectedCategory)

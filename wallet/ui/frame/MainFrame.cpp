@@ -20,6 +20,7 @@
 #include "views/WalletTreeView.h"
 #include "zenthoLib/Base/UserInterface.h"
 #include "zenthoLib/Ui/QtText.h"
+#include "zenthoLib/Ui/UrlOpener.h"
 
 #include <QAction>
 #include <QApplication>
@@ -171,6 +172,13 @@ void CMainFrame::followFocus(QWidget* now)
 
 bool CMainFrame::treeIsActive() const { return m_activeView && m_activeView != m_list; }
 
+void CMainFrame::showManual()
+{
+    // The program's help is its manual page, shown by the desktop's help viewer.
+    if (!openUrl(QUrl(QStringLiteral("man:keldra(1)"))))
+        showMessage("Failed to launch help.", MB_OK | MB_ICONWARNING);
+}
+
 void CMainFrame::titleFromDocument()
 {
     const QString path = toQString(m_services.document.getPathName());
@@ -232,6 +240,7 @@ bool CMainFrame::runCommand(int id)
     case DeleteCategory:
     case Delete:
     case Exit:
+    case HelpTopics:
         break;
     default:
         return false;
@@ -262,6 +271,9 @@ bool CMainFrame::runCommand(int id)
     case Exit:
         close();
         break;
+    case HelpTopics:
+        showManual();
+        break;
     }
     return true;
 }
@@ -288,6 +300,7 @@ std::optional<bool> CMainFrame::commandEnabled(int id)
     case Delete:
         return m_selectedCard || canDeleteCategory();
     case Exit:
+    case HelpTopics:
         return true;
     default:
         return std::nullopt;
@@ -439,7 +452,12 @@ void CMainFrame::forgetRemovedNodes(const UpdateHint& hint)
     }
 }
 
-void CMainFrame::onContentsDeleting() { forgetSelection(); }
+void CMainFrame::onContentsDeleting()
+{
+    forgetSelection();
+    // An open that fails leaves no wallet: the title follows once the document is done.
+    QTimer::singleShot(0, this, &CMainFrame::titleFromDocument);
+}
 
 void CMainFrame::forgetSelection()
 {

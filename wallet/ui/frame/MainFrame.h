@@ -82,6 +82,7 @@ private:
     void followFocus(QWidget* now);
     void scheduleCommandUpdate();
     void titleFromDocument();
+    void showManual();
     void inactivityElapsed();
 
     void setSelectedCard(CCard* card);
