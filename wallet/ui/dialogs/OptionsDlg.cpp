@@ -142,8 +142,10 @@ void COptionsDlg::accept()
 
 void COptionsDlg::store()
 {
-    for (int i = 0; i < kNumberCount; ++i)
-        (m_options.*kNumberSettings[i].set)(m_numbers[i]->text().toInt());
+    for (int i = 0; i < kNumberCount; ++i) {
+        const NumberSetting& setting = kNumberSettings[i];
+        (m_options.*setting.set)(m_numbers[i]->text().toInt());
+    }
     m_options.setInactivityEnabled(m_inactivity->isChecked());
     m_options.setInactivityCloses(m_closeWallet->isChecked());
     m_options.setLockoutEnabled(m_lockout->isChecked());

@@ -67,7 +67,7 @@ CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrame
     titleFromDocument();
     m_inactivity.setObjectName(QString("timer%1").arg(kInactivityTimerId));
     connect(&m_inactivity, &QTimer::timeout, this, &CMainFrame::inactivityElapsed);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    m_focusFollowing = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         followFocus(now);
         scheduleCommandUpdate();
     });
@@ -75,7 +75,12 @@ CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrame
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame() { m_services.document.removeObserver(this); }
+CMainFrame::~CMainFrame()
+{
+    // The widgets below still hand the focus around while they go.
+    disconnect(m_focusFollowing);
+    m_services.document.removeObserver(this);
+}
 
 void CMainFrame::createActions()
 {

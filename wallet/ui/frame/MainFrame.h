@@ -129,5 +129,6 @@ private:
     CCategory* m_listCategory = nullptr;
     CNode* m_contextNode = nullptr;
     QTimer m_inactivity;
+    QMetaObject::Connection m_focusFollowing;
     bool m_updateScheduled = false;
 };
