@@ -13,6 +13,8 @@
 #include "model/Category.h"
 #include "model/SearchResult.h"
 #include "model/WalletDoc.h"
+#include "print/PrintCommands.h"
+#include "search/SearchCommands.h"
 #include "settings/KeldraOptions.h"
 #include "views/CardView.h"
 #include "views/NotesView.h"
@@ -55,6 +57,8 @@ CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrame
       m_ownDialogs(dialogs ? nullptr : std::make_unique<CQtFrameDialogs>(services, this)), m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
 {
     m_documentCommands.push_back(std::make_unique<CDocumentCommands>(services, *this, m_dialogs));
+    m_documentCommands.push_back(std::make_unique<CSearchCommands>(services, *this));
+    m_documentCommands.push_back(std::make_unique<CPrintCommands>(services, *this));
     // The frame hears of a change before the views, so that its selection
     // never names a removed node when a view reports a new one.
     m_services.document.addObserver(this);
