@@ -381,8 +381,13 @@ void CMainFrame::showSearchResult(SearchResult* results)
 {
     if (results)
         m_searchResult = results;
-    if (CCard* hit = m_searchResult ? m_searchResult->getCurrent() : nullptr)
+    if (CCard* hit = searchResult() ? m_searchResult->getCurrent() : nullptr)
         select(nullptr, hit->getParent(), hit, nullptr);
+}
+
+SearchResult* CMainFrame::searchResult() const
+{
+    return m_searchResult && m_searchResult == m_services.document.getSearchResult() ? m_searchResult : nullptr;
 }
 
 bool CMainFrame::refreshAfterDecrypting() { return m_tree->refreshAfterDecrypting(); }

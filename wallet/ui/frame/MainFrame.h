@@ -44,7 +44,9 @@ public:
     void runContextMenu(const std::vector<std::pair<int, const char*>>& items, QPoint globalPos) override;
     void restartInactivityTimer() override;
     void showSearchResult(SearchResult* results) override;
-    SearchResult* searchResult() const override { return m_searchResult; }
+    // The set last shown, while the document still holds it: a new search
+    // replaces the document's set.
+    SearchResult* searchResult() const override;
     bool refreshAfterDecrypting() override;
 
     // --- The command chain ---
