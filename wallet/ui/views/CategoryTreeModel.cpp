@@ -324,7 +324,10 @@ Qt::ItemFlags CategoryTreeModel::flags(const QModelIndex& index) const
 {
     if (isPlaceholder(index))
         return Qt::ItemIsEnabled;
-    return QAbstractItemModel::flags(index);
+    // An encrypted category is not dragged out of the tree.
+    const CNode* item = node(index);
+    const bool draggable = item && !(item->isCategory() && static_cast<const CCategory*>(item)->isEncrypted());
+    return QAbstractItemModel::flags(index) | (draggable ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
 }
 
 bool CategoryTreeModel::canFetchMore(const QModelIndex& parent) const
