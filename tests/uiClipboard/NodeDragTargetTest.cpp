@@ -10,7 +10,7 @@
 #include "views/WalletListView.h"
 #include "views/WalletTreeView.h"
 
-#include <QtEndian>
+#include <QDropEvent>
 
 namespace {
 
@@ -59,6 +59,37 @@ TEST_F(DragTest, CopyWithCtrlMoveWithoutAndNothingButThisProgramsNodes)
     // A node deleted during the drag is no longer offered.
     ASSERT_TRUE(doc->deleteCard(bike));
     EXPECT_EQ(target.dragEffect(bikeData, Qt::NoModifier), Qt::IgnoreAction);
+}
+
+TEST_F(DragTest, TheDropTakesTheEffectOfTheLastDragOver)
+{
+    sampleWallet();
+    listHome();
+    CNodeDragTarget& target = list().dropTarget();
+    const CNodeMimeData data(*seeds);
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
+    // Without a drag over the view first, a drop is not taken.
+    QDropEvent early(QPointF(belowRows()), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    target.dropped(early);
+    EXPECT_FALSE(early.isAccepted());
+
+    QDragMoveEvent over(belowRows(), offered, &data, Qt::LeftButton, Qt::ControlModifier);
+    target.dragMoved(over);
+    EXPECT_TRUE(over.isAccepted());
+    EXPECT_EQ(over.dropAction(), Qt::CopyAction);
+    // Ctrl was let go at the drop itself: still a copy.
+    QDropEvent drop(QPointF(belowRows()), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    target.dropped(drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(names(*home), (std::vector<std::string>{"Garden/", "Bike", "Seeds"}));
+    EXPECT_EQ(names(*garden), (std::vector<std::string>{"Seeds"}));
+
+    QMimeData other;
+    other.setText(QStringLiteral("Seeds"));
+    QDragMoveEvent foreign(belowRows(), offered, &other, Qt::LeftButton, Qt::NoModifier);
+    target.dragMoved(foreign);
+    EXPECT_FALSE(foreign.isAccepted());
 }
 
 TEST_F(DragTest, TheListTakesDropsOnCategoryRowsAndOutsideTheRows)
@@ -140,10 +171,7 @@ TEST_F(DragTest, EncryptedCategoriesLeaveTheListOnlyAndBehindThePassword)
     listHome();
     ui.messages.clear();
 
-    // The tree offers no drag of it, the list does.
-    tree().expandAll();
-    EXPECT_FALSE(tree().treeModel().flags(tree().indexOf(sealed)).testFlag(Qt::ItemIsDragEnabled));
-    EXPECT_TRUE(tree().treeModel().flags(tree().indexOf(home)).testFlag(Qt::ItemIsDragEnabled));
+    // The list offers a drag of every row but "Up".
     const CardListModel& rows = list().listModel();
     EXPECT_TRUE(rows.flags(rows.indexOf(sealed)).testFlag(Qt::ItemIsDragEnabled));
     EXPECT_FALSE(rows.flags(rows.index(0, 0)).testFlag(Qt::ItemIsDragEnabled)); // "Up"

@@ -29,7 +29,7 @@ public:
     std::int64_t getModifiedTime() const { return modifiedTime; }
     void setModifiedTime(std::int64_t seconds) { modifiedTime = seconds; }
 
-    // A number no other node of this run has had, nor a copy of this one:
+    // A number (never 0) that no other node of this run has had, nor a copy of this one:
     // what keeps a node's identity for the program (the held node of Cut and
     // Copy, a drag) without its address, which a later node may reuse.
     std::uint32_t getNodeId() const { return nodeId; }

@@ -127,5 +127,5 @@ QVariant CardListModel::headerData(int section, Qt::Orientation orientation, int
 
 Qt::ItemFlags CardListModel::flags(const QModelIndex& index) const
 {
-    return QAbstractTableModel::flags(index) | (node(index) ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+    return QAbstractTableModel::flags(index) | (index.isValid() && !isUpRow(index) ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
 }

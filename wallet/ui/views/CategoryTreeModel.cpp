@@ -324,10 +324,8 @@ Qt::ItemFlags CategoryTreeModel::flags(const QModelIndex& index) const
 {
     if (isPlaceholder(index))
         return Qt::ItemIsEnabled;
-    // An encrypted category is not dragged out of the tree.
-    const CNode* item = node(index);
-    const bool draggable = item && !(item->isCategory() && static_cast<const CCategory*>(item)->isEncrypted());
-    return QAbstractItemModel::flags(index) | (draggable ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+    // Asked while the document's hints are followed: no node is touched.
+    return QAbstractItemModel::flags(index) | Qt::ItemIsDragEnabled;
 }
 
 bool CategoryTreeModel::canFetchMore(const QModelIndex& parent) const

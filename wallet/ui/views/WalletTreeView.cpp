@@ -215,7 +215,9 @@ void CWalletTreeView::contextMenuEvent(QContextMenuEvent* event)
 
 void CWalletTreeView::startDrag(Qt::DropActions)
 {
-    if (CNode* node = m_model->node(currentIndex()))
+    CNode* node = m_model->node(currentIndex());
+    // An encrypted category is not dragged out of the tree.
+    if (node && !(node->isCategory() && static_cast<CCategory*>(node)->isEncrypted()))
         dragNode(*this, *node);
 }
 
