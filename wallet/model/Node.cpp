@@ -6,6 +6,7 @@
 #include "images/IconNames.h"
 #include "platform/CodePage.h"
 
+#include <atomic>
 #include <ctime>
 
 namespace {
@@ -20,13 +21,22 @@ bool writeRaw(COutputStream& out, std::string_view bytes)
 
 std::string_view exportCut(const CString& text) { return text.view().substr(0, ansiPrefixLength(text.view(), kExportTextLimit)); }
 
+// Nodes may be read on a worker thread while the program runs.
+std::uint32_t newNodeId()
+{
+    static std::atomic<std::uint32_t> last{0};
+    return ++last;
+}
+
 } // namespace
 
-CNode::CNode(int typeId, std::uint32_t position) : Serializable(typeId, position), modifiedTime(std::time(nullptr)) {}
+CNode::CNode(int typeId, std::uint32_t position) : Serializable(typeId, position), modifiedTime(std::time(nullptr)), nodeId(newNodeId()) {}
 
-// The parent is not copied: the copy belongs to no category until it is inserted.
+// The parent is not copied: the copy belongs to no category until it is
+// inserted. It is a node of its own, with an identity of its own.
 CNode::CNode(const CNode& other)
-    : Serializable(other), notes(other.notes), name(other.name), iconIndex(other.iconIndex), modifiedTime(other.modifiedTime)
+    : Serializable(other), notes(other.notes), name(other.name), iconIndex(other.iconIndex), modifiedTime(other.modifiedTime),
+      nodeId(newNodeId())
 {
 }
 

@@ -29,6 +29,11 @@ public:
     std::int64_t getModifiedTime() const { return modifiedTime; }
     void setModifiedTime(std::int64_t seconds) { modifiedTime = seconds; }
 
+    // A number (never 0) that no other node of this run has had, nor a copy of this one:
+    // what keeps a node's identity for the program (the held node of Cut and
+    // Copy, a drag) without its address, which a later node may reuse.
+    std::uint32_t getNodeId() const { return nodeId; }
+
     bool isCategory() const { return typeId == kCategoryTypeId; }
     bool isCard() const { return typeId != kCategoryTypeId; }
 
@@ -43,10 +48,15 @@ public:
 protected:
     CNode(int typeId, std::uint32_t position);
     CNode(const CNode& other);
+    // A node keeps its identity: it is never overwritten by another's.
+    CNode& operator=(const CNode&) = delete;
 
     CString notes;
     CString name;
     int iconIndex = 0;
     CCategory* parent = nullptr;
     std::int64_t modifiedTime;
+
+private:
+    std::uint32_t nodeId;
 };

@@ -32,6 +32,19 @@ int indexInParent(const CCategory& parent, const CNode& child)
     return child.isCard() ? indexIn(parent.getCards(), &child) : indexIn(parent.getSubcategories(), &child);
 }
 
+CNode* findIn(CCategory& category, std::uint32_t nodeId)
+{
+    if (category.getNodeId() == nodeId)
+        return &category;
+    for (const auto& card : category.getCards())
+        if (card->getNodeId() == nodeId)
+            return card.get();
+    for (const auto& sub : category.getSubcategories())
+        if (CNode* found = findIn(*sub, nodeId))
+            return found;
+    return nullptr;
+}
+
 } // namespace
 
 CWalletDoc::CWalletDoc(IUserInterface& ui, CKeldraOptions& options, CKeldraRegistry& registry)
@@ -292,6 +305,8 @@ bool CWalletDoc::pasteNode(CNode& node, CCategory& target)
         return addCard(target, std::unique_ptr<CCard>(static_cast<CCard*>(copy.release())));
     return addCategory(target, std::unique_ptr<CCategory>(static_cast<CCategory*>(copy.release())), true);
 }
+
+CNode* CWalletDoc::findNode(std::uint32_t nodeId) { return findIn(*root, nodeId); }
 
 bool CWalletDoc::openEncryptedCategory(CCategory& category)
 {

@@ -97,6 +97,9 @@ public:
     bool deleteCategory(CCategory* category);
     // Adds a copy of the node (with its subtree) to `target`.
     bool pasteNode(CNode& node, CCategory& target);
+    // The node of the tree with the identity `nodeId` (CNode::getNodeId);
+    // null when no node of the tree has it (any more).
+    CNode* findNode(std::uint32_t nodeId);
     // Opens the category's sealed cards (asking for the password when no key
     // is held); hint 7.
     bool openEncryptedCategory(CCategory& category);

@@ -2,6 +2,7 @@
 
 #include "cards/show/CardDisplayFactory.h"
 #include "cards/show/ShowCardDialog.h"
+#include "clipboard/NodeClipboard.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/DocumentCommands.h"
@@ -59,6 +60,7 @@ CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrame
     m_documentCommands.push_back(std::make_unique<CDocumentCommands>(services, *this, m_dialogs));
     m_documentCommands.push_back(std::make_unique<CSearchCommands>(services, *this));
     m_documentCommands.push_back(std::make_unique<CPrintCommands>(services, *this));
+    m_documentCommands.push_back(std::make_unique<CNodeClipboard>(services, *this));
     // The frame hears of a change before the views, so that its selection
     // never names a removed node when a view reports a new one.
     m_services.document.addObserver(this);

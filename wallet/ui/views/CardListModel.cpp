@@ -124,3 +124,8 @@ QVariant CardListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     return QString::fromLatin1(kTitles[section]);
 }
+
+Qt::ItemFlags CardListModel::flags(const QModelIndex& index) const
+{
+    return QAbstractTableModel::flags(index) | (index.isValid() && !isUpRow(index) ? Qt::ItemIsDragEnabled : Qt::NoItemFlags);
+}

@@ -41,6 +41,8 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Every row but "Up" can be dragged.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     int upRows() const;

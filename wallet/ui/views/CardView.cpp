@@ -2,6 +2,7 @@
 
 #include "cards/edit/CardSheet.h"
 #include "cards/show/ShowCardDialog.h"
+#include "clipboard/CardFieldMenu.h"
 #include "frame/IWalletFrame.h"
 #include "frame/UiServices.h"
 #include "model/Category.h"
@@ -11,12 +12,15 @@
 #include "zenthoLib/Base/UserInterface.h"
 #include "zenthoLib/Ui/QtText.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
 
 CCardView::CCardView(UiServices& services, IWalletFrame& frame, QWidget* parent)
-    : QWidget(parent), m_services(services), m_frame(frame), m_runSheet([](CCardSheet& sheet) { return sheet.exec(); })
+    : QWidget(parent), m_services(services), m_frame(frame), m_runSheet([](CCardSheet& sheet) { return sheet.exec(); }),
+      m_fieldMenu(std::make_unique<CCardFieldMenu>(services.document))
 {
     QPalette grey = palette();
     grey.setColor(QPalette::Window, QColor::fromRgb(kBackground));
@@ -124,8 +128,20 @@ void CCardView::onUpdate(const UpdateHint& hint)
     }
 }
 
+void CCardView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_card || !m_display)
+        return;
+    QMenu menu(this);
+    m_fieldMenu->fill(menu, *m_card);
+    if (!menu.isEmpty())
+        menu.exec(event->globalPos());
+}
+
 void CCardView::onLocking()
 {
+    // Nothing copied from a card stays on the clipboard of a locked wallet.
+    m_fieldMenu->clipboard().clear();
     if (m_card && m_card->getParent() && m_card->getParent()->isEncrypted()) {
         dropDisplay();
         showNotes();

@@ -8,9 +8,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class CCard;
+class CCardFieldMenu;
 class CNode;
 class CCardSheet;
 class CNotesView;
@@ -39,6 +41,8 @@ public:
     void editShownCard();
     // Replaces the modal run of the editor (a test answers the sheet itself).
     void setSheetRunner(SheetRunner runner) { m_runSheet = std::move(runner); }
+    // The copies of the shown card's fields that its context menu offers.
+    CCardFieldMenu& fieldMenu() const { return *m_fieldMenu; }
 
     void onUpdate(const UpdateHint& hint) override;
     void onLocking() override;
@@ -46,6 +50,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The display leaves its context menu to the view.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // True when the card was changed and is still shown.
@@ -62,4 +68,5 @@ private:
     std::vector<const CNode*> m_cardPath;
     CNotesView* m_notes = nullptr;
     SheetRunner m_runSheet;
+    std::unique_ptr<CCardFieldMenu> m_fieldMenu;
 };

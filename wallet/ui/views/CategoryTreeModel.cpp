@@ -324,7 +324,8 @@ Qt::ItemFlags CategoryTreeModel::flags(const QModelIndex& index) const
 {
     if (isPlaceholder(index))
         return Qt::ItemIsEnabled;
-    return QAbstractItemModel::flags(index);
+    // Asked while the document's hints are followed: no node is touched.
+    return QAbstractItemModel::flags(index) | Qt::ItemIsDragEnabled;
 }
 
 bool CategoryTreeModel::canFetchMore(const QModelIndex& parent) const

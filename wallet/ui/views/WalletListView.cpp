@@ -1,5 +1,7 @@
 #include "views/WalletListView.h"
 
+#include "clipboard/NodeDragTarget.h"
+#include "clipboard/NodeMimeData.h"
 #include "frame/IWalletFrame.h"
 #include "frame/UiServices.h"
 #include "model/Category.h"
@@ -15,7 +17,8 @@
 #include <QScopedValueRollback>
 
 CWalletListView::CWalletListView(UiServices& services, IWalletFrame& frame, QWidget* parent)
-    : QTreeView(parent), m_services(services), m_frame(frame), m_model(new CardListModel(services.images, this))
+    : QTreeView(parent), m_services(services), m_frame(frame), m_model(new CardListModel(services.images, this)),
+      m_dropTarget(std::make_unique<CNodeDragTarget>(services, *this))
 {
     setModel(m_model);
     setRootIsDecorated(false);
@@ -24,6 +27,8 @@ CWalletListView::CWalletListView(UiServices& services, IWalletFrame& frame, QWid
     setIconSize(QSize(16, 16));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setDragEnabled(true);
+    viewport()->setAcceptDrops(true);
     header()->setStretchLastSection(false);
     header()->resizeSection(CardListModel::TypeColumn, kTypeWidth);
     header()->resizeSection(CardListModel::ModifiedColumn, kModifiedWidth);
@@ -201,3 +206,15 @@ void CWalletListView::contextMenuEvent(QContextMenuEvent* event)
     m_frame.setContextNode(node);
     m_frame.runContextMenu(nodeMenuItems(*node), event->globalPos());
 }
+
+void CWalletListView::startDrag(Qt::DropActions)
+{
+    if (CNode* node = m_model->node(currentIndex()))
+        dragNode(*this, *node);
+}
+
+void CWalletListView::dragEnterEvent(QDragEnterEvent* event) { m_dropTarget->dragMoved(*event); }
+
+void CWalletListView::dragMoveEvent(QDragMoveEvent* event) { m_dropTarget->dragMoved(*event); }
+
+void CWalletListView::dropEvent(QDropEvent* event) { m_dropTarget->dropped(*event); }

@@ -8,7 +8,10 @@
 
 #include <QTreeView>
 
+#include <memory>
+
 class CardListModel;
+class CNodeDragTarget;
 class CCard;
 class CCategory;
 class IWalletFrame;
@@ -29,12 +32,17 @@ public:
     void onLocking() override;
     CCategory* shownCategory() const;
     CardListModel& listModel() const { return *m_model; }
+    CNodeDragTarget& dropTarget() const { return *m_dropTarget; }
 
 protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // "Name" takes what the two other columns leave of the width.
@@ -51,6 +59,7 @@ private:
     UiServices& m_services;
     IWalletFrame& m_frame;
     CardListModel* m_model;
+    std::unique_ptr<CNodeDragTarget> m_dropTarget;
     // Set while the view moves its own selection after a hint.
     bool m_following = false;
     // Set after the first fill; row selections before it are not reported.

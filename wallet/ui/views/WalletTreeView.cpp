@@ -1,5 +1,7 @@
 #include "views/WalletTreeView.h"
 
+#include "clipboard/NodeDragTarget.h"
+#include "clipboard/NodeMimeData.h"
 #include "frame/IWalletFrame.h"
 #include "frame/UiServices.h"
 #include "model/Category.h"
@@ -15,7 +17,8 @@
 #include <QScopedValueRollback>
 
 CWalletTreeView::CWalletTreeView(UiServices& services, IWalletFrame& frame, QWidget* parent)
-    : QTreeView(parent), m_services(services), m_frame(frame), m_model(new CategoryTreeModel(services.images, this))
+    : QTreeView(parent), m_services(services), m_frame(frame), m_model(new CategoryTreeModel(services.images, this)),
+      m_dropTarget(std::make_unique<CNodeDragTarget>(services, *this))
 {
     setModel(m_model);
     setItemDelegate(new CPlaceholderDelegate(*m_model, this));
@@ -24,6 +27,8 @@ CWalletTreeView::CWalletTreeView(UiServices& services, IWalletFrame& frame, QWid
     setIconSize(QSize(16, 16));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setExpandsOnDoubleClick(true);
+    setDragEnabled(true);
+    viewport()->setAcceptDrops(true);
     connect(this, &QTreeView::expanded, this, &CWalletTreeView::itemExpanded);
     connect(this, &QTreeView::clicked, this, &CWalletTreeView::itemClicked);
     m_services.document.addObserver(this);
@@ -209,3 +214,17 @@ void CWalletTreeView::contextMenuEvent(QContextMenuEvent* event)
     setCurrentIndex(item);
     m_frame.runContextMenu(nodeMenuItems(*node), event->globalPos());
 }
+
+void CWalletTreeView::startDrag(Qt::DropActions)
+{
+    CNode* node = m_model->node(currentIndex());
+    // An encrypted category is not dragged out of the tree.
+    if (node && !(node->isCategory() && static_cast<CCategory*>(node)->isEncrypted()))
+        dragNode(*this, *node);
+}
+
+void CWalletTreeView::dragEnterEvent(QDragEnterEvent* event) { m_dropTarget->dragMoved(*event); }
+
+void CWalletTreeView::dragMoveEvent(QDragMoveEvent* event) { m_dropTarget->dragMoved(*event); }
+
+void CWalletTreeView::dropEvent(QDropEvent* event) { m_dropTarget->dropped(*event); }

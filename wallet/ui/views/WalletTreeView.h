@@ -8,7 +8,10 @@
 
 #include <QTreeView>
 
+#include <memory>
+
 class CategoryTreeModel;
+class CNodeDragTarget;
 class CCard;
 class CCategory;
 class IWalletFrame;
@@ -27,11 +30,16 @@ public:
     // The node's item; invalid when the node lies in a closed encrypted category.
     QModelIndex indexOf(CNode* node) const;
     CategoryTreeModel& treeModel() const { return *m_model; }
+    CNodeDragTarget& dropTarget() const { return *m_dropTarget; }
 
 protected:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void showTree();
@@ -48,6 +56,7 @@ private:
     UiServices& m_services;
     IWalletFrame& m_frame;
     CategoryTreeModel* m_model;
+    std::unique_ptr<CNodeDragTarget> m_dropTarget;
     // Set while the view moves its own selection after a hint, so that the
     // move is not reported back to the frame.
     bool m_following = false;
