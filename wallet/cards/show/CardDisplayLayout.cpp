@@ -65,7 +65,8 @@ constexpr DisplayItem kClothesSizes[] = {
 
 using Contact = CCardContact;
 constexpr DisplayItem kContact[] = {
-    {K::TitleLine, "", Contact::Title, kNoField, {Contact::FirstName, Contact::LastName}},
+    // The names with the title before them; a title alone makes no line.
+    {.kind = K::TitleLine, .text = "", .field = Contact::FirstName, .moreFields = {Contact::LastName, kNoField}, .prefixField = Contact::Title},
     {K::Link, "", Contact::Email, kNoField, {kNoField, kNoField}, false, "mailto:"},
     {K::Line, "", Contact::Company},
     {K::Row, "Work Phone : ", Contact::WorkPhone},
