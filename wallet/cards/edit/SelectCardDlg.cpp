@@ -43,5 +43,7 @@ CSelectCardDlg::CSelectCardDlg(CImageServer& images, int typeId, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
+    // The fixer shrinks the size the list and the buttons ask for.
+    adjustSize();
     gDialogFixer.fixDialog(this);
 }

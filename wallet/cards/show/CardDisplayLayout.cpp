@@ -147,9 +147,10 @@ constexpr DisplayItem kInsurancePolicy[] = {
 };
 
 using Lens = CCardLensPrescription;
+// The columns leave room for the row label "Right " and each column head.
 constexpr int kEyeColumn = 15;
-constexpr int kBaseCurveColumn = 54;
-constexpr int kDiameterColumn = 142;
+constexpr int kBaseCurveColumn = 60;
+constexpr int kDiameterColumn = 146;
 constexpr int kPowerColumn = 216;
 constexpr DisplayItem kLensPrescription[] = {
     {K::Row, "Doctor name : ", Lens::DoctorName},
