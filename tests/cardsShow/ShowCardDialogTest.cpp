@@ -345,4 +345,35 @@ TEST(ShowCardDialogTest, TheFreeFormDisplayCarriesTheFontFlagInHiddenButtons)
     EXPECT_EQ(notes->toPlainText(), "Buy bread");
 }
 
+TEST(ShowCardDialogTest, SideBySideFieldsKeepTheirColumnWhenTheOtherIsEmpty)
+{
+    Fixture f;
+    // The state and the ZIP are drawn at the same places whether the city is there or not.
+    const auto render = [&](const char* city) {
+        auto card = createCard(6);
+        auto& contact = static_cast<CFieldCard&>(*card);
+        contact.setText(CCardContact::City, CString(city));
+        contact.setText(CCardContact::State, CString("Avon"));
+        contact.setText(CCardContact::Zip, CString("BS1 4DJ"));
+        card->setBorder(false);
+        const auto display = f.display(*card);
+        QImage image(display->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        display->paintCard(painter, display->rect().adjusted(0, 0, -5, -5));
+        return image;
+    };
+    const QImage withCity = render("Bristol");
+    const QImage withoutCity = render("");
+    const int middle = (withCity.width() - 5) / 2;
+    int differing = 0;
+    for (int y = 0; y < withCity.height(); ++y)
+        for (int x = 0; x < withCity.width(); ++x)
+            differing += withCity.pixel(x, y) != withoutCity.pixel(x, y);
+    ASSERT_GT(differing, 0) << "the city is drawn";
+    EXPECT_EQ(withCity.copy(middle, 0, withCity.width() - middle, withCity.height()),
+              withoutCity.copy(middle, 0, withCity.width() - middle, withCity.height()))
+        << "the right column does not change";
+}
+
 } // namespace

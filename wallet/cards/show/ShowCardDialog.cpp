@@ -240,13 +240,17 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
     const int middle = cardRect.left() + cardRect.width() / 2;
     int y = cardRect.top() + 8;
     int rowPitch = 0;
-    bool rightColumn = false;
+    // Pairs keep their column by their place in the run of pairs; a line of two empty pairs takes no room.
+    int pairIndex = 0;
+    bool pairLineDrawn = false;
     int cellColumn = -1;
     m_linkRect = QRect();
     for (const DisplayItem& item : items) {
-        if (rightColumn && item.kind != DisplayItemKind::Pair) {
-            y += rowPitch;
-            rightColumn = false;
+        if (item.kind != DisplayItemKind::Pair) {
+            if (pairLineDrawn)
+                y += rowPitch;
+            pairLineDrawn = false;
+            pairIndex = 0;
         }
         if (cellColumn >= 0 && (item.kind != DisplayItemKind::Cell || item.column <= cellColumn)) {
             y += rowPitch;
@@ -267,6 +271,17 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
         }
         const std::optional<QString> label = rowLabel(item);
         const QString value = itemText(item);
+        if (item.kind == DisplayItemKind::Pair) {
+            const bool rightColumn = pairIndex++ % 2 == 1;
+            if (label && !value.isEmpty()) {
+                drawRow(painter, y, rightColumn ? middle + 5 : left, rightColumn ? right : middle - 5, *label, value);
+                pairLineDrawn = true;
+            }
+            if (rightColumn && pairLineDrawn)
+                y += rowPitch;
+            pairLineDrawn = pairLineDrawn && !rightColumn;
+            continue;
+        }
         if (!label || value.isEmpty())
             continue;
         switch (item.kind) {
@@ -278,15 +293,6 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
             drawText(painter, QRect(cellLeft, y, cellRight - cellLeft, QFontMetrics(font, painter.device()).height()), font, value);
             continue;
         }
-        case DisplayItemKind::Pair:
-            if (rightColumn)
-                drawRow(painter, y, middle + 5, right, *label, value);
-            else
-                drawRow(painter, y, left, middle - 5, *label, value);
-            rightColumn = !rightColumn;
-            if (!rightColumn)
-                y += rowPitch;
-            continue;
         case DisplayItemKind::Middle: {
             const int labelWidth = QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(*label) + kValueGap;
             drawRow(painter, y, std::max(left, middle - labelWidth), right, *label, value);
