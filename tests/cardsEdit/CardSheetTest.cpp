@@ -7,7 +7,9 @@
 #include "cards/edit/CardSheet.h"
 #include "cards/edit/KindPageTable.h"
 #include "cards/edit/MediaPath.h"
+#include "zenthoLib/Ui/DialogFixer.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -112,6 +114,30 @@ TEST_F(CardSheetTest, PropertiesFollowTheKind)
     CCardSheet sheet(*birthday, ui, choosers, kProgramDir);
     clickOk(sheet);
     EXPECT_EQ(birthday->getHiddenMode(), CCard::kNothingHidden);
+}
+
+TEST_F(CardSheetTest, EveryPageTakesTheDialogFontAndFitsTheSheet)
+{
+    for (const int typeId : {0, 6, 15}) {
+        SCOPED_TRACE(typeId);
+        std::unique_ptr<CFieldCard> card = filledCard(typeId);
+        CCardSheet sheet(*card, ui, choosers, kProgramDir);
+        sheet.show();
+        const QWidget* controls[] = {control<QLineEdit>(sheet, kNameControlId), control<QCheckBox>(sheet, CCardProperties::kBorderId),
+                                     control<QPushButton>(sheet, CCardMedia::kPictureLinkId), control<QPushButton>(sheet, 1)};
+        for (const QWidget* c : controls) {
+            ASSERT_NE(c, nullptr);
+            EXPECT_EQ(c->font(), gDialogFixer.font()) << c->objectName().toStdString();
+        }
+        EXPECT_TRUE(control<QPushButton>(sheet, 1)->isVisible());
+        // The pages are made for that font: at the size the sheet opens with, none scrolls.
+        for (CCardDialog* page : {static_cast<CCardDialog*>(&sheet.kindPage()), static_cast<CCardDialog*>(&sheet.media())}) {
+            sheet.tabs().setCurrentWidget(page);
+            QApplication::processEvents();
+            EXPECT_FALSE(page->scroller().vScrolling()) << sheet.tabs().currentIndex();
+            EXPECT_FALSE(page->scroller().hScrolling()) << sheet.tabs().currentIndex();
+        }
+    }
 }
 
 TEST_F(CardSheetTest, PicturePlacementIsTheChosenButtonTileTenNoneZero)

@@ -3,6 +3,7 @@
 #include "cards/CardTypeTable.h"
 #include "cards/edit/SelectCardDlg.h"
 #include "images/qt/QtImageLists.h"
+#include "zenthoLib/Ui/DialogFixer.h"
 
 #include <QListWidget>
 
@@ -15,6 +16,7 @@ TEST_F(SelectCardDlgTest, ListsTheKindsOnceEveryIconIsLoadedWithThePreselectedOn
     CSelectCardDlg dlg(server, 7);
     EXPECT_TRUE(server.allLoaded());
     EXPECT_EQ(dlg.windowTitle(), "Select Card");
+    EXPECT_EQ(dlg.list().font(), gDialogFixer.font());
     ASSERT_EQ(dlg.list().count(), 27);
     for (int id = 0; id < 27; ++id) {
         EXPECT_EQ(dlg.list().item(id)->text(), cardTypeRow(id).displayName);

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -237,6 +239,141 @@ TEST(ShowCardDialogTest, TheSoundPlaysOnTheFirstPaintingOnly)
     card.setPlayOnOpen(false);
     paint(*f.display(card));
     EXPECT_EQ(f.sound.played.size(), 1u);
+}
+
+TEST(ShowCardDialogTest, TheContactNameLineNeedsAName)
+{
+    struct Case {
+        const char* title;
+        const char* firstName;
+        const char* lastName;
+        const char* nameLine; // null: no name line
+    };
+    const Case cases[] = {
+        {"Dr", "Anna", "Lindqvist", "Dr Anna Lindqvist"},
+        {"", "", "Lindqvist", "Lindqvist"},
+        {"Dr", "Anna", "", "Dr Anna"},
+        {"Dr", "", "", nullptr},
+        {"", "", "", nullptr},
+    };
+    Fixture f;
+    for (const Case& c : cases) {
+        auto card = createCard(6);
+        auto& contact = static_cast<CFieldCard&>(*card);
+        contact.setText(CCardContact::Title, CString(c.title));
+        contact.setText(CCardContact::FirstName, CString(c.firstName));
+        contact.setText(CCardContact::LastName, CString(c.lastName));
+        contact.setText(CCardContact::Company, CString("Harbour Hospital"));
+        const QStringList texts = paint(*f.display(*card));
+        ASSERT_FALSE(texts.isEmpty()) << c.title << "|" << c.firstName << "|" << c.lastName;
+        if (c.nameLine)
+            EXPECT_EQ(texts.first(), c.nameLine);
+        else
+            EXPECT_EQ(texts, QStringList{"Harbour Hospital"}) << "a title alone draws nothing: " << c.title;
+        for (const QString& text : texts)
+            EXPECT_FALSE(text.trimmed().isEmpty()) << "no blank line is drawn";
+    }
+}
+
+TEST(ShowCardDialogTest, AnEmptyHiddenValueHasNoSwitchAndAClickThereEdits)
+{
+    struct Case {
+        int typeId;
+        int hiddenField;
+        const char* showCaption;
+    };
+    const Case cases[] = {
+        {0, CCardBankAccount::Pin, "Show Pin"},     {2, CCardCalling::Pin, "Show Pin"},
+        {5, CCardCombinationLock::Combination, "Show"}, {7, CCardCreditCard::Pin, "Show Pin"},
+        {19, CCardPassword::Password, "Show Password"}, {26, CCardWebSite::Password, "Show Password"},
+    };
+    Fixture f;
+    for (const Case& c : cases) {
+        auto card = createCard(c.typeId);
+        card->setHiddenMode(CCard::kHideHidden);
+        const auto display = f.display(*card);
+        int edits = 0;
+        display->setEditHook([&](CCard&) { return ++edits, false; });
+        QStringList texts = paint(*display);
+        EXPECT_FALSE(texts.contains(c.showCaption)) << c.typeId;
+        EXPECT_TRUE(display->hiddenSwitchRect().isEmpty()) << c.typeId;
+
+        static_cast<CFieldCard&>(*card).setText(c.hiddenField, CString("1234"));
+        texts = paint(*display);
+        EXPECT_TRUE(texts.contains(c.showCaption)) << c.typeId;
+        const QPoint onSwitch = display->hiddenSwitchRect().center();
+        ASSERT_FALSE(display->hiddenSwitchRect().isEmpty()) << c.typeId;
+
+        // Where the switch was, a card without the value opens the editor instead.
+        static_cast<CFieldCard&>(*card).setText(c.hiddenField, CString(""));
+        paint(*display);
+        QTest::mouseClick(display.get(), Qt::LeftButton, {}, onSwitch);
+        EXPECT_EQ(edits, 1) << c.typeId;
+        EXPECT_FALSE(display->showsHidden()) << c.typeId;
+    }
+}
+
+TEST(ShowCardDialogTest, TheFreeFormDisplayCarriesTheFontFlagInHiddenButtons)
+{
+    Fixture f;
+    CCardFreeForm card(CString("Note"), CString("Buy milk"), true);
+    const auto display = f.display(card);
+    auto* small = display->findChild<QRadioButton*>("id1158");
+    auto* large = display->findChild<QRadioButton*>("id1159");
+    ASSERT_TRUE(small && large);
+    EXPECT_EQ(small->text(), "Small");
+    EXPECT_EQ(large->text(), "Large");
+    display->show();
+    EXPECT_FALSE(small->isVisible());
+    EXPECT_FALSE(large->isVisible());
+    EXPECT_TRUE(small->isChecked());
+    EXPECT_FALSE(large->isChecked());
+    EXPECT_TRUE(paint(*display).isEmpty()) << "nothing is painted on a free-form card";
+    auto* notes = display->findChild<QPlainTextEdit*>("id1027");
+    ASSERT_TRUE(notes);
+    EXPECT_EQ(notes->toPlainText(), "Buy milk");
+
+    display->setEditHook([](CCard& edited) {
+        static_cast<CCardFreeForm&>(edited).update(CString("Note"), CString("Buy bread"), false);
+        return true;
+    });
+    const QPoint belowTheText(display->width() / 2, notes->geometry().bottom() + 10);
+    ASSERT_TRUE(display->rect().contains(belowTheText));
+    QTest::mouseClick(display.get(), Qt::LeftButton, {}, belowTheText);
+    EXPECT_TRUE(large->isChecked());
+    EXPECT_FALSE(small->isChecked());
+    EXPECT_EQ(notes->toPlainText(), "Buy bread");
+}
+
+TEST(ShowCardDialogTest, SideBySideFieldsKeepTheirColumnWhenTheOtherIsEmpty)
+{
+    Fixture f;
+    // The state and the ZIP are drawn at the same places whether the city is there or not.
+    const auto render = [&](const char* city) {
+        auto card = createCard(6);
+        auto& contact = static_cast<CFieldCard&>(*card);
+        contact.setText(CCardContact::City, CString(city));
+        contact.setText(CCardContact::State, CString("Avon"));
+        contact.setText(CCardContact::Zip, CString("BS1 4DJ"));
+        card->setBorder(false);
+        const auto display = f.display(*card);
+        QImage image(display->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        display->paintCard(painter, display->rect().adjusted(0, 0, -5, -5));
+        return image;
+    };
+    const QImage withCity = render("Bristol");
+    const QImage withoutCity = render("");
+    const int middle = (withCity.width() - 5) / 2;
+    int differing = 0;
+    for (int y = 0; y < withCity.height(); ++y)
+        for (int x = 0; x < withCity.width(); ++x)
+            differing += withCity.pixel(x, y) != withoutCity.pixel(x, y);
+    ASSERT_GT(differing, 0) << "the city is drawn";
+    EXPECT_EQ(withCity.copy(middle, 0, withCity.width() - middle, withCity.height()),
+              withoutCity.copy(middle, 0, withCity.width() - middle, withCity.height()))
+        << "the right column does not change";
 }
 
 } // namespace

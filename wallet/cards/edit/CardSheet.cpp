@@ -6,6 +6,7 @@
 #include "ControlId.h"
 #include "EditorTexts.h"
 #include "cards/FieldCard.h"
+#include "zenthoLib/Ui/DialogFixer.h"
 #include "zenthoLib/Ui/QtText.h"
 
 #include <QDialogButtonBox>
@@ -31,19 +32,22 @@ CCardSheet::CCardSheet(CCard* card, int typeId, IUserInterface& ui, ICardEditorC
     setWindowTitle(card ? QString::fromLatin1(EditorTexts::kEditCaptionPrefix) + toQString(card->getName())
                         : QString::fromLatin1(EditorTexts::kCreateCaption));
     m_tabs = new QTabWidget(this);
-    m_kindPage = new CCardKindPage(typeId, dynamic_cast<CFieldCard*>(card), m_tabs);
-    m_properties = new CCardProperties(card, typeId, m_kindPage->hasHiddenFields(), choosers, m_tabs);
-    m_media = new CCardMedia(card, choosers, programDir, m_tabs);
-    m_tabs->addTab(m_kindPage, m_kindPage->caption());
-    m_tabs->addTab(m_properties, QStringLiteral("Properties"));
-    m_tabs->addTab(m_media, QStringLiteral("Media"));
-
     // The sheet's own OK and Cancel; there is no Apply and no Help.
     auto* buttons = new QDialogButtonBox(this);
     named(buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), 1);
     named(buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &CCardSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CCardSheet::reject);
+    // The fixer gives the sheet the dialog font before the pages are made, so
+    // that every page control takes that font and each page sizes itself for it.
+    gDialogFixer.fixDialog(this);
+
+    m_kindPage = new CCardKindPage(typeId, dynamic_cast<CFieldCard*>(card), m_tabs);
+    m_properties = new CCardProperties(card, typeId, m_kindPage->hasHiddenFields(), choosers, m_tabs);
+    m_media = new CCardMedia(card, choosers, programDir, m_tabs);
+    m_tabs->addTab(m_kindPage, m_kindPage->caption());
+    m_tabs->addTab(m_properties, QStringLiteral("Properties"));
+    m_tabs->addTab(m_media, QStringLiteral("Media"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);

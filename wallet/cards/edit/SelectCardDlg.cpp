@@ -5,6 +5,7 @@
 #include "cards/CardTypeTable.h"
 #include "images/ImageServer.h"
 #include "images/qt/QtImageLists.h"
+#include "zenthoLib/Ui/DialogFixer.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -42,4 +43,7 @@ CSelectCardDlg::CSelectCardDlg(CImageServer& images, int typeId, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
+    // The fixer shrinks the size the list and the buttons ask for.
+    adjustSize();
+    gDialogFixer.fixDialog(this);
 }

@@ -65,7 +65,8 @@ constexpr DisplayItem kClothesSizes[] = {
 
 using Contact = CCardContact;
 constexpr DisplayItem kContact[] = {
-    {K::TitleLine, "", Contact::Title, kNoField, {Contact::FirstName, Contact::LastName}},
+    // The names with the title before them; a title alone makes no line.
+    {.kind = K::TitleLine, .text = "", .field = Contact::FirstName, .moreFields = {Contact::LastName, kNoField}, .prefixField = Contact::Title},
     {K::Link, "", Contact::Email, kNoField, {kNoField, kNoField}, false, "mailto:"},
     {K::Line, "", Contact::Company},
     {K::Row, "Work Phone : ", Contact::WorkPhone},
@@ -146,9 +147,10 @@ constexpr DisplayItem kInsurancePolicy[] = {
 };
 
 using Lens = CCardLensPrescription;
+// The columns leave room for the row label "Right " and each column head.
 constexpr int kEyeColumn = 15;
-constexpr int kBaseCurveColumn = 54;
-constexpr int kDiameterColumn = 142;
+constexpr int kBaseCurveColumn = 60;
+constexpr int kDiameterColumn = 146;
 constexpr int kPowerColumn = 216;
 constexpr DisplayItem kLensPrescription[] = {
     {K::Row, "Doctor name : ", Lens::DoctorName},

@@ -44,6 +44,8 @@ struct DisplayItem {
     // Put before a link's value to make the address it opens.
     const char* linkScheme = "";
     int column = 0;
+    // Put before the text with a blank, only when the text itself is not empty.
+    int prefixField = kNoField;
 };
 
 struct HiddenSwitchCaptions {

@@ -14,6 +14,7 @@
 #include <qdrawutil.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,6 +32,8 @@ constexpr int kRowsBottom = 205;
 constexpr int kRowsBottomAboveSwitch = 165;
 constexpr int kSwitchTop = 172;
 constexpr int kLargestRowPitch = 25;
+// The resolution the layout's pixels are meant for.
+constexpr double kScreenDpi = 96;
 
 int floorHalf(int value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
 
@@ -93,6 +96,28 @@ void CShowCardDialog::paintEvent(QPaintEvent*)
 }
 
 void CShowCardDialog::paintCard(QPainter& painter, const QRect& cardRect)
+{
+    const QSizeF scale = m_printMode ? printScale(painter) : QSizeF(1, 1);
+    if (qFuzzyCompare(scale.width(), 1.0) && qFuzzyCompare(scale.height(), 1.0))
+        return paintLayout(painter, cardRect);
+    // The layout is made for the screen: on a printer it is drawn at the same size, fonts and all.
+    painter.save();
+    painter.translate(cardRect.topLeft());
+    painter.scale(scale.width(), scale.height());
+    paintLayout(painter, QRect(0, 0, qRound(cardRect.width() / scale.width()), qRound(cardRect.height() / scale.height())));
+    painter.restore();
+}
+
+QSizeF CShowCardDialog::printScale(const QPainter& painter)
+{
+    // How many units of the painter's coordinates the device puts on an inch, on each axis.
+    const QTransform mapping = painter.combinedTransform();
+    const double unitsPerInchX = painter.device()->logicalDpiX() / std::hypot(mapping.m11(), mapping.m12());
+    const double unitsPerInchY = painter.device()->logicalDpiY() / std::hypot(mapping.m21(), mapping.m22());
+    return {unitsPerInchX / kScreenDpi, unitsPerInchY / kScreenDpi};
+}
+
+void CShowCardDialog::paintLayout(QPainter& painter, const QRect& cardRect)
 {
     m_painted.clear();
     m_switchRect = QRect();
@@ -170,6 +195,8 @@ QString CShowCardDialog::itemText(const DisplayItem& item) const
         if (!part.isEmpty())
             text = text.isEmpty() ? part : text + ' ' + part;
     }
+    if (const QString prefix = fieldText(item.prefixField); !text.isEmpty() && !prefix.isEmpty())
+        text = prefix + ' ' + text;
     return item.capitals ? text.toUpper() : text;
 }
 
@@ -213,13 +240,17 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
     const int middle = cardRect.left() + cardRect.width() / 2;
     int y = cardRect.top() + 8;
     int rowPitch = 0;
-    bool rightColumn = false;
+    // Pairs keep their column by their place in the run of pairs; a line of two empty pairs takes no room.
+    int pairIndex = 0;
+    bool pairLineDrawn = false;
     int cellColumn = -1;
     m_linkRect = QRect();
     for (const DisplayItem& item : items) {
-        if (rightColumn && item.kind != DisplayItemKind::Pair) {
-            y += rowPitch;
-            rightColumn = false;
+        if (item.kind != DisplayItemKind::Pair) {
+            if (pairLineDrawn)
+                y += rowPitch;
+            pairLineDrawn = false;
+            pairIndex = 0;
         }
         if (cellColumn >= 0 && (item.kind != DisplayItemKind::Cell || item.column <= cellColumn)) {
             y += rowPitch;
@@ -240,6 +271,17 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
         }
         const std::optional<QString> label = rowLabel(item);
         const QString value = itemText(item);
+        if (item.kind == DisplayItemKind::Pair) {
+            const bool rightColumn = pairIndex++ % 2 == 1;
+            if (label && !value.isEmpty()) {
+                drawRow(painter, y, rightColumn ? middle + 5 : left, rightColumn ? right : middle - 5, *label, value);
+                pairLineDrawn = true;
+            }
+            if (rightColumn && pairLineDrawn)
+                y += rowPitch;
+            pairLineDrawn = pairLineDrawn && !rightColumn;
+            continue;
+        }
         if (!label || value.isEmpty())
             continue;
         switch (item.kind) {
@@ -251,15 +293,6 @@ void CShowCardDialog::drawContents(QPainter& painter, const QRect& cardRect)
             drawText(painter, QRect(cellLeft, y, cellRight - cellLeft, QFontMetrics(font, painter.device()).height()), font, value);
             continue;
         }
-        case DisplayItemKind::Pair:
-            if (rightColumn)
-                drawRow(painter, y, middle + 5, right, *label, value);
-            else
-                drawRow(painter, y, left, middle - 5, *label, value);
-            rightColumn = !rightColumn;
-            if (!rightColumn)
-                y += rowPitch;
-            continue;
         case DisplayItemKind::Middle: {
             const int labelWidth = QFontMetrics(m_fonts.label, painter.device()).horizontalAdvance(*label) + kValueGap;
             drawRow(painter, y, std::max(left, middle - labelWidth), right, *label, value);

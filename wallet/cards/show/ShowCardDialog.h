@@ -42,6 +42,9 @@ public:
     // Where the last painting put the switch of the hidden value; empty when it drew none.
     QRect hiddenSwitchRect() const { return m_switchRect; }
 
+    // Paints the card into `cardRect` of the painter's coordinates. In print mode the card
+    // comes out at the size it has on the screen, whatever the device's resolution and the
+    // painter's mapping.
     void paintCard(QPainter& painter, const QRect& cardRect);
     // The texts the last painting drew, in order.
     const QStringList& paintedTexts() const { return m_painted; }
@@ -80,6 +83,10 @@ protected:
 
 private:
     static Fonts makeFonts(bool print);
+    // How much larger than on the screen one pixel of the layout is drawn with `painter`.
+    static QSizeF printScale(const QPainter& painter);
+
+    void paintLayout(QPainter& painter, const QRect& cardRect);
 
     void refreshNotes();
     void reloadPicture();
