@@ -43,7 +43,8 @@ CSelectIconDlg::CSelectIconDlg(CImageServer& server, QWidget* parent) : QDialog(
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
-    resize(330, 300);
+    // Room for seven columns and four rows: the 27 card-type icons show without scrolling.
+    resize(410, 320);
 
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
