@@ -183,6 +183,8 @@ void CMainFrame::followFocus(QWidget* now)
 
 bool CMainFrame::treeIsActive() const { return m_activeView && m_activeView != m_list; }
 
+void CMainFrame::closeFrame() { close(); }
+
 void CMainFrame::showManual()
 {
     // The program's help is its manual page, shown by the desktop's help viewer.
@@ -242,51 +244,25 @@ void CMainFrame::scheduleCommandUpdate()
 bool CMainFrame::runCommand(int id)
 {
     using namespace CommandId;
-    switch (id) {
-    case NewCard:
-    case NewCategory:
-    case EditCard:
-    case EditCategory:
-    case DeleteCard:
-    case DeleteCategory:
-    case Delete:
-    case Exit:
-    case HelpTopics:
-        break;
-    default:
-        return false;
+    struct FrameCommand {
+        int id;
+        void (CMainFrame::*run)();
+    };
+    static const FrameCommand kFrameCommands[] = {
+        {NewCard, &CMainFrame::newCard},         {NewCategory, &CMainFrame::newCategory},
+        {EditCard, &CMainFrame::editCard},       {EditCategory, &CMainFrame::editCategory},
+        {DeleteCard, &CMainFrame::deleteCard},   {DeleteCategory, &CMainFrame::deleteCategory},
+        {Delete, &CMainFrame::deleteSelection},  {Exit, &CMainFrame::closeFrame},
+        {HelpTopics, &CMainFrame::showManual},
+    };
+    for (const FrameCommand& command : kFrameCommands) {
+        if (command.id != id)
+            continue;
+        restartInactivityTimer();
+        (this->*command.run)();
+        return true;
     }
-    restartInactivityTimer();
-    switch (id) {
-    case NewCard:
-        newCard();
-        break;
-    case NewCategory:
-        newCategory();
-        break;
-    case EditCard:
-        editCard();
-        break;
-    case EditCategory:
-        editCategory();
-        break;
-    case DeleteCard:
-        deleteCard();
-        break;
-    case DeleteCategory:
-        deleteCategory();
-        break;
-    case Delete:
-        m_selectedCard ? deleteCard() : deleteCategory();
-        break;
-    case Exit:
-        close();
-        break;
-    case HelpTopics:
-        showManual();
-        break;
-    }
-    return true;
+    return false;
 }
 
 std::optional<bool> CMainFrame::commandEnabled(int id)
@@ -491,13 +467,8 @@ void CMainFrame::onLocking()
 {
     // The cards of encrypted categories are sealed and deleted: the
     // selection goes back to the root, as the tree's does.
-    m_searchResult = nullptr;
-    m_selectedCard = nullptr;
-    m_shownCard = nullptr;
-    m_contextNode = nullptr;
-    m_listCategory = nullptr;
+    forgetSelection();
     m_selectedCategory = &m_services.document.getRoot();
-    m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
     scheduleCommandUpdate();
 }
 

@@ -85,6 +85,7 @@ private:
     void scheduleCommandUpdate();
     void titleFromDocument();
     void showManual();
+    void closeFrame();
     void inactivityElapsed();
 
     void setSelectedCard(CCard* card);
@@ -103,6 +104,8 @@ private:
     void editCategory();
     void deleteCard();
     void deleteCategory();
+    // Delete: the selected card, else the category.
+    void deleteSelection();
     CCategory* editCategoryTarget() const;
     CCategory* deleteCategoryTarget() const;
     bool canDeleteCategory() const;

@@ -114,6 +114,8 @@ void CMainFrame::deleteCategory()
         showMessage("Warning!\nCannot delete category in storage", MB_OK | MB_ICONWARNING);
 }
 
+void CMainFrame::deleteSelection() { m_selectedCard ? deleteCard() : deleteCategory(); }
+
 void CMainFrame::deleteCard()
 {
     CCard* card = m_selectedCard;
