@@ -11,6 +11,8 @@ packages=(
     libgtest-dev
     libgmock-dev
     nettle-dev
+    libsodium-dev
+    libpugixml-dev
     nlohmann-json3-dev
     clang
     libclang-rt-dev
