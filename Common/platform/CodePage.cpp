@@ -192,17 +192,81 @@ bool isAscii(std::string_view text)
 
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
-std::string foldCase(std::string_view ansi, bool upper)
+// The folded byte of every Windows-1252 byte ('?' where the folded character
+// has no byte in the code page), for one direction.
+struct Cp1252Folding {
+    char bytes[256];
+    explicit Cp1252Folding(bool upper)
+    {
+        for (int b = 0; b < 256; ++b) {
+            const int folded = codePointToCp1252(foldCodePoint(cp1252ToUnit(static_cast<unsigned char>(b)), upper));
+            bytes[b] = folded < 0 ? '?' : static_cast<char>(folded);
+        }
+    }
+};
+
+// The folded code point of every character below U+0800 (the two-byte
+// sequences of UTF-8: the Latin, Greek and Cyrillic letters), for one direction.
+struct TwoByteFolding {
+    char32_t codePoints[0x800];
+    explicit TwoByteFolding(bool upper)
+    {
+        for (char32_t cp = 0; cp < 0x800; ++cp)
+            codePoints[cp] = foldCodePoint(cp, upper);
+    }
+};
+
+void foldCp1252(std::string_view ansi, bool upper, std::string& folded)
+{
+    static const Cp1252Folding lower(false);
+    static const Cp1252Folding higher(true);
+    const char* const table = (upper ? higher : lower).bytes;
+    folded.assign(ansi);
+    for (char& c : folded)
+        c = table[static_cast<unsigned char>(c)];
+}
+
+// Straight from UTF-8 to UTF-8, with what ansiToWide reads for bytes that are
+// not UTF-8 (their Windows-1252 characters).
+void foldUtf8(std::string_view ansi, bool upper, std::string& folded)
+{
+    static const TwoByteFolding lower(false);
+    static const TwoByteFolding higher(true);
+    const char32_t* const table = (upper ? higher : lower).codePoints;
+    folded.resize(ansi.size() * 3);
+    char* out = folded.data();
+    for (std::size_t i = 0; i < ansi.size();) {
+        char32_t cp;
+        std::size_t len = decodeUtf8(ansi, i, cp);
+        if (len == 0) {
+            cp = cp1252ToUnit(static_cast<unsigned char>(ansi[i]));
+            len = 1;
+        }
+        out = putUtf8(out, cp < 0x800 ? table[cp] : foldCodePoint(cp, upper));
+        i += len;
+    }
+    folded.resize(static_cast<std::size_t>(out - folded.data()));
+}
+
+// Folds into `folded`, whose room is kept for the next text.
+void foldCaseInto(std::string_view ansi, bool upper, std::string& folded)
 {
     if (isAscii(ansi)) {
-        std::string folded(ansi);
+        folded.assign(ansi);
         for (char& c : folded)
             c = static_cast<char>(foldCodePoint(static_cast<unsigned char>(c), upper));
-        return folded;
+    } else if (ansiCodePage() == CP_WINDOWS_1252) {
+        foldCp1252(ansi, upper, folded);
+    } else {
+        foldUtf8(ansi, upper, folded);
     }
-    std::u16string folded;
-    forEachCodePoint(ansiToWide(ansi), [&](char32_t cp) { appendUtf16(folded, foldCodePoint(cp, upper)); });
-    return wideToAnsi(folded);
+}
+
+std::string foldCase(std::string_view ansi, bool upper)
+{
+    std::string folded;
+    foldCaseInto(ansi, upper, folded);
+    return folded;
 }
 
 } // namespace
@@ -392,8 +456,11 @@ std::string ansiToUpper(std::string_view ansi) { return foldCase(ansi, true); }
 
 bool ansiLowerContains(std::string_view text, std::string_view lowered)
 {
-    if (!isAscii(text))
-        return ansiToLower(text).find(lowered) != std::string::npos;
+    if (!isAscii(text)) {
+        thread_local std::string folded;
+        foldCaseInto(text, false, folded);
+        return folded.find(lowered) != std::string::npos;
+    }
     if (lowered.empty())
         return true;
     for (std::size_t start = 0; start + lowered.size() <= text.size(); ++start) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <locale.h>
+#include <wctype.h>
+
 #include <string>
 #include <vector>
 
@@ -120,6 +123,42 @@ TEST(CodePage, CaseFoldingIsUnicodeInBothCodePages)
         CodePageScope cp(CP_WINDOWS_1252);
         EXPECT_EQ(ansiToLower("\xC4\x8A"), "\xE4\x9A"); // A-umlaut and S-caron
         EXPECT_EQ(ansiToUpper("\xE4"), "\xC4");
+    }
+}
+
+// Folding through UTF-16, character by character: what the folding of whole
+// texts must give in both code pages.
+std::string foldedThroughUtf16(const std::string& ansi, bool upper)
+{
+    const locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    std::u16string folded;
+    for (const char16_t unit : ansiToWide(ansi))
+        folded += static_cast<char16_t>(upper ? towupper_l(unit, loc) : towlower_l(unit, loc));
+    freelocale(loc);
+    return wideToAnsi(folded);
+}
+
+TEST(CodePage, FoldingATextFoldsEachOfItsCharacters)
+{
+    {
+        CodePageScope cp(CP_WINDOWS_1252);
+        std::string all;
+        for (int b = 1; b < 256; ++b)
+            all += static_cast<char>(b);
+        EXPECT_EQ(ansiToLower(all), foldedThroughUtf16(all, false));
+        EXPECT_EQ(ansiToUpper(all), foldedThroughUtf16(all, true));
+        EXPECT_EQ(ansiToUpper("\xB5"), "?"); // micro sign: its capital has no byte
+    }
+    {
+        CodePageScope cp(CP_UTF8);
+        // Every character below U+3000, and bytes that are not UTF-8 (read as
+        // Windows-1252) between them.
+        std::string text = "\x80 \xC3 \xE9x \xED\xA0\x80 ";
+        for (char16_t unit = 0x20; unit < 0x3000; ++unit)
+            if (unit < 0xD800)
+                text += wideToAnsi(std::u16string(1, unit));
+        EXPECT_EQ(ansiToLower(text), foldedThroughUtf16(text, false));
+        EXPECT_EQ(ansiToUpper(text), foldedThroughUtf16(text, true));
     }
 }
 

@@ -15,19 +15,20 @@
 namespace {
 
 // Sets `text` to the text stored as `length` units and a zero unit, in the
-// process code page; a zero unit before the end ends it early. Most texts are
-// ASCII, the same in every code page: their units become the text's bytes in
-// the text's own buffer. Others are converted into `scratch` first, so that
-// the text gets a buffer of its own length.
+// process code page; a zero unit before the end ends it early. The text is
+// made in `scratch` (most texts are ASCII, the same in every code page: their
+// units become its bytes one for one), so that it gets one buffer of its own
+// length whatever it holds.
 void decodeText(const unsigned char* units, std::size_t length, CString& text, std::vector<char>& scratch)
 {
-    const bool endsWithZero = units[2 * length] == 0 && units[2 * length + 1] == 0;
-    if (narrowAsciiUnits(units, length, text.GetBufferSetLength(static_cast<int>(length))) && endsWithZero)
-        return;
     const std::size_t room = 3 * (length + 1);
     if (scratch.size() < room)
         scratch.resize(room);
-    text = CString(std::string(scratch.data(), unitsToAnsi(units, length + 1, scratch.data())));
+    const bool endsWithZero = units[2 * length] == 0 && units[2 * length + 1] == 0;
+    std::size_t bytes = length;
+    if (!narrowAsciiUnits(units, length, scratch.data()) || !endsWithZero)
+        bytes = unitsToAnsi(units, length + 1, scratch.data());
+    text = CString(std::string_view(scratch.data(), bytes));
 }
 
 } // namespace
