@@ -7,6 +7,7 @@
 #include <cstring>
 #include <cwctype>
 #include <locale.h>
+#include <vector>
 #include <wctype.h>
 
 namespace {
@@ -216,11 +217,18 @@ struct TwoByteFolding {
     }
 };
 
-void foldCp1252(std::string_view ansi, bool upper, std::string& folded)
+const char* cp1252Folding(bool upper)
 {
     static const Cp1252Folding lower(false);
     static const Cp1252Folding higher(true);
-    const char* const table = (upper ? higher : lower).bytes;
+    return (upper ? higher : lower).bytes;
+}
+
+char foldCp1252Byte(char byte, bool upper) { return cp1252Folding(upper)[static_cast<unsigned char>(byte)]; }
+
+void foldCp1252(std::string_view ansi, bool upper, std::string& folded)
+{
+    const char* const table = cp1252Folding(upper);
     folded.assign(ansi);
     for (char& c : folded)
         c = table[static_cast<unsigned char>(c)];
@@ -246,6 +254,49 @@ void foldUtf8(std::string_view ansi, bool upper, std::string& folded)
         i += len;
     }
     folded.resize(static_cast<std::size_t>(out - folded.data()));
+}
+
+// The UTF-8 sequences of the characters beyond ASCII whose lower case is
+// ASCII (the capital I with a dot, the kelvin sign). Windows-1252 has none.
+const std::vector<std::string>& utf8LoweredToAscii()
+{
+    static const std::vector<std::string> sequences = [] {
+        std::vector<std::string> found;
+        for (char32_t cp = 0x80; cp <= 0x10FFFF; ++cp) {
+            if ((cp < 0xD800 || cp > 0xDFFF) && foldCodePoint(cp, false) < 0x80) {
+                found.emplace_back();
+                appendUtf8(found.back(), cp);
+            }
+        }
+        return found;
+    }();
+    return sequences;
+}
+
+// The Windows-1252 bytes beyond ASCII whose lower case is ASCII ('?' for a
+// character the code page cannot hold counts as ASCII).
+const std::string& cp1252LoweredToAscii()
+{
+    static const std::string bytes = [] {
+        std::string found;
+        for (int b = 0x80; b < 0x100; ++b) {
+            const char byte = static_cast<char>(b);
+            if (static_cast<unsigned char>(foldCp1252Byte(byte, false)) < 0x80)
+                found += byte;
+        }
+        return found;
+    }();
+    return bytes;
+}
+
+bool holdsCharacterLoweredToAscii(std::string_view text)
+{
+    if (ansiCodePage() == CP_WINDOWS_1252)
+        return text.find_first_of(cp1252LoweredToAscii()) != std::string_view::npos;
+    for (const std::string& sequence : utf8LoweredToAscii())
+        if (text.find(sequence) != std::string_view::npos)
+            return true;
+    return false;
 }
 
 // Folds into `folded`, whose room is kept for the next text.
@@ -456,7 +507,10 @@ std::string ansiToUpper(std::string_view ansi) { return foldCase(ansi, true); }
 
 bool ansiLowerContains(std::string_view text, std::string_view lowered)
 {
-    if (!isAscii(text)) {
+    // Folded, a character beyond ASCII stays beyond it, except the few whose
+    // lower case is ASCII: without those, an ASCII text is found where the
+    // ASCII bytes hold it, and the rest need not be folded.
+    if (!isAscii(text) && !(isAscii(lowered) && !holdsCharacterLoweredToAscii(text))) {
         thread_local std::string folded;
         foldCaseInto(text, false, folded);
         return folded.find(lowered) != std::string::npos;

@@ -162,6 +162,32 @@ TEST(CodePage, FoldingATextFoldsEachOfItsCharacters)
     }
 }
 
+// An ASCII text is looked for in the ASCII bytes of a text beyond ASCII,
+// except where a character folds into ASCII.
+TEST(CodePage, LowerContainsFindsTextsThroughTheirFoldedCharacters)
+{
+    const struct {
+        UINT codePage;
+        const char* text;
+        const char* lowered;
+        bool found;
+    } cases[] = {
+        {CP_UTF8, "\xC3\x84rger im HARBOUR", "harbour", true},
+        {CP_UTF8, "\xC3\x84rger im HARB\xC3\x96UR", "harbour", false},
+        {CP_UTF8, "\xD0\x96\xD0\x96", "\xD0\xB6\xD0\xB6", true},
+        {CP_UTF8, "P\xC4\xB0N \xC3\xA9", "pin", true},         // capital I with a dot
+        {CP_UTF8, "5 \xE2\x84\xAA \xC3\xA9", "5 k", true},     // kelvin sign
+        {CP_UTF8, "\xC3\xA9t\xC3\xA9", "", true},
+        {CP_WINDOWS_1252, "\xC4rger im HARBOUR", "harbour", true},
+        {CP_WINDOWS_1252, "\x8A\xC4", "\x9A\xE4", true},
+        {CP_WINDOWS_1252, "\xB5m", "?m", false},                   // micro sign lowers to itself
+    };
+    for (const auto& c : cases) {
+        CodePageScope cp(c.codePage);
+        EXPECT_EQ(ansiLowerContains(c.text, c.lowered), c.found) << c.text << " / " << c.lowered;
+    }
+}
+
 // Names order by their folded bytes compared unsigned, as on Windows: in
 // Windows-1252 the characters kept at 0x80..0x9F go before the accented
 // letters, in UTF-8 (code-point order) after them.
