@@ -32,7 +32,12 @@ void decodeText(const unsigned char* units, std::size_t length, CString& text, s
 
 } // namespace
 
-CFileInputStream::CFileInputStream() : api(fileApi()), buffer(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize)) {}
+CFileInputStream::CFileInputStream() : CFileInputStream(fileApi()) {}
+
+CFileInputStream::CFileInputStream(IFileApi& files)
+    : api(files), buffer(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize))
+{
+}
 
 CFileInputStream::~CFileInputStream() { close(); }
 

@@ -22,6 +22,8 @@ enum class FileSharing {
 class CFileInputStream : public ZenthoIO::CInputStream {
 public:
     CFileInputStream();
+    // Reads through the given file calls instead of the installed ones.
+    explicit CFileInputStream(IFileApi& files);
     ~CFileInputStream() override;
     CFileInputStream(const CFileInputStream&) = delete;
     CFileInputStream& operator=(const CFileInputStream&) = delete;
