@@ -40,11 +40,20 @@ protected:
     }
 
     // The wallet at `name` as a fresh open with "pw" shows it, every sealed
-    // card opened; or why it could not be read. The file is only viewed.
-    std::string contentOf(const std::string& name = "wallet.wal")
+    // card opened; or why it could not be read. The file is only viewed. The
+    // test's document is made anew (the tree's services are process-wide).
+    std::string contentOf(const std::string& name = "wallet.wal", const std::string& password = "pw")
+    {
+        doc.reset();
+        std::string content = viewedContent(name, password);
+        doc = std::make_unique<CWalletDoc>(ui, options, registry);
+        doc->addObserver(&recorder);
+        return content;
+    }
+    std::string viewedContent(const std::string& name, const std::string& password)
     {
         ScriptedUserInterface quiet;
-        quiet.passwordAnswers = {{true, "pw", "", ""}, {true, "pw", "", ""}};
+        quiet.passwordAnswers = {{true, password, "", ""}, {true, password, "", ""}};
         CWalletDoc reader(quiet, options, registry);
         if (!reader.viewWalletFile(walletPath(name)))
             return "refused: " + (quiet.messages.empty() ? std::string() : quiet.messages.front());
