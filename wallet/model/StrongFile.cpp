@@ -89,6 +89,14 @@ bool readExactly(IFileApi& api, int handle, unsigned char* buffer, std::size_t s
     return true;
 }
 
+// Opens for reading without changing the access time where the system lets
+// this process ask for that (it owns the file).
+int openForReading(IFileApi& api, const std::string& path)
+{
+    const int opened = api.open(path, O_RDONLY | O_NOATIME, 0);
+    return opened >= 0 ? opened : api.open(path, O_RDONLY, 0);
+}
+
 void checksum(const unsigned char* header, unsigned char* out) { crypto_generichash(out, kChecksumSize, header, kChecksumAt, nullptr, 0); }
 
 void frameAd(const unsigned char* fileId, std::uint64_t number, std::uint64_t offset, unsigned char* ad)
@@ -199,7 +207,7 @@ CStrongFile::~CStrongFile()
 bool CStrongFile::isStrongFile(const std::string& path)
 {
     IFileApi& api = fileApi();
-    const int opened = api.open(path, O_RDONLY, 0);
+    const int opened = openForReading(api, path);
     if (opened < 0)
         return false;
     std::array<unsigned char, kPrefixSize> start{};
@@ -213,7 +221,7 @@ bool CStrongFile::isStrongFile(const std::string& path)
 std::unique_ptr<CStrongFile> CStrongFile::openHandle(const std::string& path, bool readers, bool truncate)
 {
     IFileApi& api = fileApi();
-    const int opened = api.open(path, readers ? O_RDONLY : (O_RDWR | O_CREAT), 0600);
+    const int opened = readers ? openForReading(api, path) : api.open(path, O_RDWR | O_CREAT, 0600);
     if (opened < 0)
         return nullptr;
     if (!(readers ? api.lockShared(opened) : api.lockExclusive(opened)) || (truncate && !api.truncate(opened, 0))) {
