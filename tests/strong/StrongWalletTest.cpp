@@ -3,6 +3,9 @@
 #include "StrongFixture.h"
 
 #include "model/CryptUtil.h"
+#include "model/FileOutputStream.h"
+#include "model/WalletFile.h"
+#include "zenthoLib/Base/SizedArray.h"
 #include "model/StrongFile.h"
 #include "platform/CodePage.h"
 
@@ -51,6 +54,33 @@ TEST_F(StrongWallet, EveryKindAndTheTreeRoundTripToTheSameClassicBytes)
     EXPECT_EQ(doc->getFileFormat(), WalletFormat::Classic);
     doc->deleteContents();
     EXPECT_EQ(fileBytes(), classic);
+}
+
+// Large card lists are read by two threads, each with its own view of the
+// inner image.
+TEST_F(StrongWallet, AWalletOfManyCardsRoundTrips)
+{
+    {
+        CCategory root("Many", kNewWalletRootIcon, 0, false);
+        auto category = std::make_unique<CCategory>("List", 1, 0, false);
+        for (int i = 0; i < 5000; ++i)
+            category->insertCard(freeForm(("card " + std::to_string(i)).c_str(), std::to_string(i * 7).c_str()));
+        root.insertCategory(std::move(category));
+        CFileOutputStream out;
+        WalletPointers pointers;
+        ASSERT_TRUE(out.open(walletPath(), true));
+        ASSERT_TRUE(writeWholeWallet(out, root, CSizedArray(), pointers));
+        ASSERT_TRUE(out.close());
+    }
+    answerPassword("pw", "pw");
+    ASSERT_TRUE(openWith("pw"));
+    const std::string content = describe(doc->getRoot());
+    ASSERT_NE(content.find("card 4999=34993;"), std::string::npos);
+    ASSERT_TRUE(doc->convertWalletFile(WalletFormat::Strong));
+    EXPECT_EQ(describe(doc->getRoot()), content);
+    ASSERT_TRUE(openWith("pw"));
+    EXPECT_EQ(doc->getFileFormat(), WalletFormat::Strong);
+    EXPECT_EQ(describe(doc->getRoot()), content);
 }
 
 TEST_F(StrongWallet, TheBytesHoldNoNameNoteOrValue)

@@ -67,7 +67,7 @@ bool CFileInputStream::openView(const CFileInputStream& owner)
     close();
     fileName = owner.fileName;
     error = 0;
-    if (!owner.isOpen())
+    if (!owner.isOpen() || &owner.api != &api)
         return false;
     attach(owner.handle, owner.fileSize, false);
     return true;

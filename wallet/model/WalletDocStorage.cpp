@@ -14,6 +14,8 @@
 #include "zenthoLib/Base/SizedArray.h"
 #include "zenthoLib/Base/UserInterface.h"
 
+#include <memory>
+
 namespace {
 
 const char* strongOpenMessage(StrongOpenResult result)
@@ -144,8 +146,13 @@ bool CWalletDoc::convertWalletFile(WalletFormat format)
         CString password;
         if (!strongFilePassword(password))
             return false;
-        makeCopy = [password](const std::string& temporary) -> std::unique_ptr<CWalletStorage> {
-            std::unique_ptr<CStrongFile> file = CStrongFile::create(temporary, password);
+        // The copy the maker keeps is wiped with it.
+        const std::shared_ptr<CString> kept(new CString(password), [](CString* text) {
+            secureWipe(*text);
+            delete text;
+        });
+        makeCopy = [kept](const std::string& temporary) -> std::unique_ptr<CWalletStorage> {
+            std::unique_ptr<CStrongFile> file = CStrongFile::create(temporary, *kept);
             return file ? strongWalletStorage(std::move(file)) : nullptr;
         };
         secureWipe(password);
