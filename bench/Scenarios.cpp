@@ -10,6 +10,13 @@
 #include "cards/FieldCard.h"
 #include "model/Category.h"
 #include "model/SearchResult.h"
+#include "model/StrongKeys.h"
+#include "model/WalletStorage.h"
+
+#include <sodium.h>
+
+#include <array>
+#include <filesystem>
 
 #include <cstdio>
 #include <iostream>
@@ -152,9 +159,10 @@ bool editCycle(BenchDocument& bench, const std::string& wallet, int cycle, EditT
     return true;
 }
 
-std::string bytesNote(std::uint64_t large, std::uint64_t small)
+// The bytes an edit appended, next to those of its reference (`where`).
+std::string bytesNote(std::uint64_t measured, std::uint64_t reference, const char* where = "in the small wallet")
 {
-    return "appends " + std::to_string(large) + " bytes (" + std::to_string(small) + " in the small wallet)";
+    return "appends " + std::to_string(measured) + " bytes (" + std::to_string(reference) + " " + where + ")";
 }
 
 } // namespace
@@ -177,6 +185,55 @@ bool benchEdits(const BenchSettings& settings, const std::string& largeWallet, i
                     bytesNote(largeTimes.updateBytes, smallTimes.updateBytes)});
     rows.push_back({"delete a card", reference, largeCards, milliseconds(largeTimes.remove), milliseconds(smallTimes.remove), "ms", 1.5,
                     bytesNote(largeTimes.removeBytes, smallTimes.removeBytes)});
+    return true;
+}
+
+bool benchStrong(const BenchSettings& settings, const std::string& classicWallet, int cards, Rows& rows)
+{
+    const std::string strongWallet = classicWallet + ".strong.wal";
+    std::filesystem::copy_file(classicWallet, strongWallet, std::filesystem::copy_options::overwrite_existing);
+    {
+        BenchDocument converting;
+        if (!converting.open(strongWallet) || !converting.doc.convertWalletFile(WalletFormat::Strong))
+            return fail("converting " + strongWallet, converting.ui.lastMessage);
+    }
+    const KdfParameters kdf = kdfParametersForNewFiles();
+    std::array<unsigned char, crypto_pwhash_SALTBYTES> salt{};
+    Samples strongOpen, classicOpen, derivation;
+    for (int run = 0; run < settings.runs; ++run) {
+        BenchDocument strong, classic;
+        if (!timeInto(strongOpen, [&] { return strong.open(strongWallet); }))
+            return fail("opening " + strongWallet, strong.ui.lastMessage);
+        strong.doc.deleteContents();
+        if (!timeInto(classicOpen, [&] { return classic.open(classicWallet); }))
+            return fail("opening " + classicWallet, classic.ui.lastMessage);
+        classic.doc.deleteContents();
+        GuardedKey key;
+        if (!timeInto(derivation, [&] { return derivePasswordKey(BenchUserInterface::kPassword, salt.data(), kdf, key); }))
+            return fail("deriving a key", "");
+    }
+    const std::string parameters = "Argon2id, " + std::to_string(kdf.opsLimit) + " passes, " + std::to_string(kdf.memLimit >> 20) + " MiB";
+    rows.push_back({"key derivation (default parameters)", "0.5 s .. 1 s", cards, milliseconds(derivation), 1000.0, "ms", 1.0, parameters});
+    rows.push_back({"strong open", "classic open + derivation", cards, milliseconds(strongOpen), milliseconds(classicOpen) + milliseconds(derivation),
+                    "ms", 1.5, "classic open " + std::to_string(static_cast<int>(milliseconds(classicOpen))) + " ms"});
+    rows.push_back({"strong file size", "classic file size", cards, static_cast<double>(fileSize(strongWallet)) / kBytesPerMegabyte,
+                    static_cast<double>(fileSize(classicWallet)) / kBytesPerMegabyte, "MiB", 1.3, "both just compacted"});
+
+    BenchDocument strong, classic;
+    if (!strong.open(strongWallet) || !classic.open(classicWallet))
+        return fail("opening the wallets for the strong edits", strong.ui.lastMessage + classic.ui.lastMessage);
+    EditTimes strongTimes, classicTimes;
+    for (int cycle = 0; cycle < settings.editCycles; ++cycle)
+        if (!editCycle(strong, strongWallet, cycle, strongTimes) || !editCycle(classic, classicWallet, cycle, classicTimes))
+            return false;
+    rows.push_back({"strong: add a card", "classic: add a card", cards, milliseconds(strongTimes.add), milliseconds(classicTimes.add), "ms", 2.0,
+                    bytesNote(strongTimes.addBytes, classicTimes.addBytes, "classic")});
+    rows.push_back({"strong: update a card", "classic: update a card", cards, milliseconds(strongTimes.update), milliseconds(classicTimes.update),
+                    "ms", 2.0, bytesNote(strongTimes.updateBytes, classicTimes.updateBytes, "classic")});
+    rows.push_back({"strong: delete a card", "classic: delete a card", cards, milliseconds(strongTimes.remove), milliseconds(classicTimes.remove),
+                    "ms", 2.0, bytesNote(strongTimes.removeBytes, classicTimes.removeBytes, "classic")});
+    strong.doc.deleteContents();
+    std::filesystem::remove(strongWallet);
     return true;
 }
 

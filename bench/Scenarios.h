@@ -38,6 +38,10 @@ bool benchSearchAndExport(const BenchSettings& settings, const std::string& wall
 // edits in the small one, with the bytes each appends.
 bool benchEdits(const BenchSettings& settings, const std::string& largeWallet, int largeCards, const std::string& smallWallet,
                 int smallCards, Rows& rows);
+// The same wallet converted to the strong format with the default key
+// derivation: its open against the classic open plus the key derivation,
+// its edits against the classic ones, its size against the classic file's.
+bool benchStrong(const BenchSettings& settings, const std::string& classicWallet, int cards, Rows& rows);
 // The tool's tree and search through the view that reads without writing,
 // against the open they went through before, with the bytes each wrote.
 bool benchViewing(const BenchSettings& settings, const std::string& wallet, int cards, Rows& rows);

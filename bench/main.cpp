@@ -157,7 +157,8 @@ int main(int argc, char** argv)
         const int largest = *std::max_element(arguments.cardCounts.begin(), arguments.cardCounts.end());
         const BenchWallet large = benchWallet(folder, largest, SampleText::Lengths::Everyday);
         const std::size_t first = rows.size();
-        if (!benchEdits(arguments.settings, large.path, largest, small.path, kSmallWalletCards, rows))
+        if (!benchEdits(arguments.settings, large.path, largest, small.path, kSmallWalletCards, rows) ||
+            !benchStrong(arguments.settings, large.path, largest, rows))
             return 1;
         for (std::size_t row = first; row < rows.size(); ++row)
             rows[row].texts = large.texts;

@@ -17,6 +17,11 @@
 #include "zenthoLib/Base/UserInterface.h"
 
 #include <filesystem>
+#include "model/StrongKeys.h"
+#include "model/WalletStorage.h"
+
+#include <sodium.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -61,7 +66,7 @@ void writeBytesSeed(const std::string& target, const std::string& name, const st
 
 // A small wallet of today's version: a card in the root, a category with a
 // card, and with a password an encrypted category with a sealed card.
-std::vector<unsigned char> currentWallet(const std::filesystem::path& folder, bool withPassword)
+std::vector<unsigned char> currentWallet(const std::filesystem::path& folder, bool withPassword, WalletFormat format = WalletFormat::Classic)
 {
     const std::filesystem::path file = folder / "seed.wal";
     {
@@ -69,7 +74,7 @@ std::vector<unsigned char> currentWallet(const std::filesystem::path& folder, bo
         CKeldraOptions options;
         CKeldraRegistry registry;
         CWalletDoc doc(ui, options, registry);
-        if (!doc.createWalletFile(fromNativePath(file.string()), "My Wallet"))
+        if (!doc.createWalletFile(fromNativePath(file.string()), "My Wallet", format))
             return {};
         CCategory& root = doc.getRoot();
         doc.addCard(root, std::make_unique<CCardFreeForm>("Note", "text", false));
@@ -104,6 +109,12 @@ void writeWalletSeeds()
     }
     writeBytesSeed("fuzzWalletOpen", "version3", currentWallet(folder, false));
     writeBytesSeed("fuzzWalletOpen", "version3-password", currentWallet(folder, true));
+    // Strong wallets with the fuzz target's cheap key derivation.
+    const KdfParameters cheap{static_cast<std::uint32_t>(crypto_pwhash_ALG_ARGON2ID13), 1, crypto_pwhash_MEMLIMIT_MIN};
+    setKdfParametersForNewFiles(&cheap);
+    writeBytesSeed("fuzzStrongOpen", "strong", currentWallet(folder, false, WalletFormat::Strong));
+    writeBytesSeed("fuzzStrongOpen", "strong-vault", currentWallet(folder, true, WalletFormat::Strong));
+    setKdfParametersForNewFiles(nullptr);
 
     // A sealed card of each version, behind the byte that picks the version.
     for (const unsigned int version : {1u, 2u, 3u}) {

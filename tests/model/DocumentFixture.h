@@ -43,6 +43,19 @@ inline std::uint32_t u32At(const Bytes& bytes, std::size_t offset)
     return bytes.at(offset) | bytes.at(offset + 1) << 8 | bytes.at(offset + 2) << 16 | static_cast<std::uint32_t>(bytes.at(offset + 3)) << 24;
 }
 
+// The tree as one line: names, notes, encrypted flags and sealed cards.
+inline std::string describe(const CCategory& category)
+{
+    std::string text = category.getName().str() + (category.isEncrypted() ? "*{" : "{");
+    for (const auto& card : category.getCards())
+        text += card->getName().str() + "=" + card->getNotes().str() + ";";
+    if (category.hasSealedCards())
+        text += "sealed;";
+    for (const auto& sub : category.getSubcategories())
+        text += describe(*sub);
+    return text + "}";
+}
+
 // Records the hints the document sends.
 class HintRecorder : public IDocumentObserver {
 public:

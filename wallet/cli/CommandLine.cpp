@@ -58,6 +58,14 @@ const OptionSpec kOptions[] = {
     {"--help", kOptHelp, nullptr, [](CommandLine&, const std::string&) { return true; }},
     {"--field", kOptField, "NAME", [](CommandLine& c, const std::string& v) { return takeText(c.field, v); }},
     {"--seconds", kOptSeconds, "N", [](CommandLine& c, const std::string& v) { return takeCount(c.seconds, v); }},
+    {"--strong", kOptStrong, nullptr, [](CommandLine& c, const std::string&) {
+         c.format = WalletFormat::Strong;
+         return true;
+     }},
+    {"--to", kOptTo, "strong|classic", [](CommandLine& c, const std::string& v) {
+         c.format = v == "strong" ? WalletFormat::Strong : WalletFormat::Classic;
+         return v == "strong" || v == "classic";
+     }},
 };
 
 const OptionSpec* findOption(const std::string& name)

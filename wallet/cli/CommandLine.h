@@ -2,6 +2,8 @@
 // may stand anywhere after the command ("--" ends them).
 #pragma once
 
+#include "model/WalletStorage.h"
+
 #include "PasswordInput.h"
 #include "platform/WinTypes.h"
 
@@ -32,6 +34,8 @@ enum CliOption : unsigned {
     kOptHelp = 1u << 18,
     kOptField = 1u << 19,
     kOptSeconds = 1u << 20,
+    kOptStrong = 1u << 21,
+    kOptTo = 1u << 22,
 };
 // What every command accepts.
 inline constexpr unsigned kCommonOptions =
@@ -53,6 +57,8 @@ struct CommandLine {
     std::string notes;
     std::string field;
     int seconds = 30;
+    // --strong, or --to strong|classic.
+    WalletFormat format = WalletFormat::Classic;
 
     bool has(CliOption option) const { return (given & option) != 0; }
 };

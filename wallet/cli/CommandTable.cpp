@@ -7,7 +7,8 @@ constexpr unsigned kCategorySettings = kOptDefaultKind | kOptIcon | kOptEncrypt 
 constexpr unsigned kNewPassword = kOptNewPasswordFile | kOptNewPasswordStdin;
 
 const CommandSpec kCommands[] = {
-    {"create", "FILE", kOptName, 1, 1, runCreate, "a new wallet; its name defaults to the file's base name"},
+    {"create", "FILE", kOptName | kOptStrong | kNewPassword, 1, 1, runCreate,
+     "a new wallet; its name defaults to the file's base name; --strong: the whole file encrypted (asks for its password)"},
     {"tree", "FILE", kOptDecrypt, 1, 1, runTree, "the categories and cards; sealed categories show as locked with their card count"},
     {"show", "FILE PATH", kOptField, 2, 2, runShow,
      "one card's fields with the labels of the text export (or a category's settings); --field: one value by its dump name"},
@@ -27,6 +28,8 @@ const CommandSpec kCommands[] = {
     {"copy", "FILE PATH TARGET", kNewPassword, 3, 3, runCopy, "pastes a copy of the node into the category TARGET"},
     {"move", "FILE PATH TARGET", kNewPassword, 3, 3, runMove, "moves the node into the category TARGET"},
     {"passwd", "FILE", kNewPassword, 1, 1, runPasswd, "sets the wallet's first password or changes it"},
+    {"convert", "FILE", kOptTo | kNewPassword, 1, 1, runConvert,
+     "writes the wallet anew in the strong format (the whole file encrypted) or the classic one (the Windows program's)"},
     {"compact", "FILE", 0, 1, 1, runCompact, "opens the wallet, which compacts it and upgrades older versions"},
     {"check", "FILE", 0, 1, 1, runCheck, "checks the structure, the password and every sealed card without changing the file"},
 };

@@ -25,6 +25,7 @@ std::span<const CommandSpec> commandTable();
 
 int runCreate(WalletSession&, const CommandLine&);
 int runCompact(WalletSession&, const CommandLine&);
+int runConvert(WalletSession&, const CommandLine&);
 int runPasswd(WalletSession&, const CommandLine&);
 int runCheck(WalletSession&, const CommandLine&);
 

@@ -105,6 +105,9 @@ int runTree(WalletSession& session, const CommandLine& line)
 {
     if (!startAndView(session, line) || !decryptIfAsked(session, line))
         return 1;
+    // A strong wallet's root says so; a classic one's stays as it always was.
+    if (session.document().getFileFormat() == WalletFormat::Strong)
+        std::cout << "[strong]\n";
     printTree(session.document().getRoot(), 0);
     return 0;
 }

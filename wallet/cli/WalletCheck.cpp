@@ -7,7 +7,10 @@
 #include "WalletSession.h"
 #include "model/CheckBlock.h"
 #include "model/CryptUtil.h"
+#include "model/DocumentTexts.h"
 #include "model/FileInputStream.h"
+#include "model/StrongFile.h"
+#include "platform/NativePath.h"
 #include "model/NodeFactory.h"
 #include "model/StreamValues.h"
 #include "model/WalletFile.h"
@@ -200,13 +203,41 @@ bool checkPassword(WalletSession& session, const CSizedArray& checkBlock, CCrypt
     return false;
 }
 
+// A strong file opened with the password, for reading its inner wallet;
+// null after the message.
+std::unique_ptr<CStrongFile> unlockStrongFile(WalletSession& session, const std::string& path)
+{
+    StrongOpenResult result = StrongOpenResult::CannotOpen;
+    std::unique_ptr<CStrongFile> file = CStrongFile::openExisting(path, FileSharing::Readers, result);
+    if (file) {
+        PasswordEntry entry;
+        if (!session.ui().askPassword(PasswordMode::Enter, entry))
+            return nullptr;
+        result = file->unlock(entry.first);
+    }
+    if (result == StrongOpenResult::Opened)
+        return file;
+    session.ui().messageBox(result == StrongOpenResult::Damaged         ? DocumentTexts::kDamaged
+                            : result == StrongOpenResult::WrongPassword ? DocumentTexts::kPasswordIncorrect
+                                                                        : DocumentTexts::kCannotOpen,
+                            MB_OK | MB_ICONERROR);
+    return nullptr;
+}
+
 } // namespace
 
+// A strong wallet is checked as the classic wallet it carries; its password
+// unlocks both.
 int runCheck(WalletSession& session, const CommandLine& line)
 {
     if (!session.start())
         return 1;
-    CFileInputStream in;
+    const std::string native = toNativePath(walletPath(line.arguments[0]));
+    const bool strong = CStrongFile::isStrongFile(native);
+    std::unique_ptr<CStrongFile> strongFile = strong ? unlockStrongFile(session, native) : nullptr;
+    if (strong && !strongFile)
+        return 1;
+    CFileInputStream in(strongFile ? strongFile->image() : fileApi());
     std::uint32_t size = 0;
     if (!in.open(walletPath(line.arguments[0]), FileSharing::Readers) || !in.getSize(size)) {
         session.ui().messageBox("Cannot open file!", MB_OK | MB_ICONERROR);
@@ -226,6 +257,10 @@ int runCheck(WalletSession& session, const CommandLine& line)
     in.close();
     if (!passwordRight)
         session.ui().messageBox("Password is incorrect!", MB_OK | MB_ICONERROR);
+    std::cout << "Format: " << walletFormatName(strong ? WalletFormat::Strong : WalletFormat::Classic) << "\n";
+    if (strongFile)
+        std::cout << "Key derivation: Argon2id, " << strongFile->kdfParameters().opsLimit << " passes, "
+                  << strongFile->kdfParameters().memLimit / 1024 << " KiB\n";
     std::cout << "File version: " << checker.version << "\n"
               << "File size: " << size << " bytes\n"
               << "Categories: " << checker.categories << ", cards: " << checker.cards << ", sealed cards: " << checker.sealed

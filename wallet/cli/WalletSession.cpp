@@ -57,9 +57,9 @@ bool WalletSession::start()
     return true;
 }
 
-bool WalletSession::create(const std::string& file, const CString& walletName)
+bool WalletSession::create(const std::string& file, const CString& walletName, WalletFormat format)
 {
-    return doc->createWalletFile(walletPath(file), walletName);
+    return doc->createWalletFile(walletPath(file), walletName, format);
 }
 
 bool WalletSession::open(const std::string& file) { return doc->openWalletFile(walletPath(file)); }

@@ -30,7 +30,7 @@ public:
 
     // Reads the settings; false after "Wallet is locked!" while a lock-out runs.
     bool start();
-    bool create(const std::string& file, const CString& walletName);
+    bool create(const std::string& file, const CString& walletName, WalletFormat format);
     // Opens the wallet as the program does: it is compacted, and edits go to it.
     bool open(const std::string& file);
     // Reads the wallet for a command that only looks: the file is left as it is.

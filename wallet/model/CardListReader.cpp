@@ -55,7 +55,7 @@ bool CCardListReader::readAll(CFileInputStream& in, std::size_t cardsForSecondTh
 {
     nextList = 0;
     failed = false;
-    CFileInputStream view;
+    CFileInputStream view(in.files());
     std::jthread second;
     if (cardCount >= cardsForSecondThread && view.openView(in)) {
         try {

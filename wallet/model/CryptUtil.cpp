@@ -92,3 +92,9 @@ bool CCryptUtil::decrypt(const CSizedArray& input, CSizedArray& output) const
         return traceFailure("CryptDecrypt");
     return output.setSize(done);
 }
+
+CSmartPtr<CCryptUtil> makePasswordKey(const CString& password)
+{
+    CSmartPtr<CCryptUtil> key(new CCryptUtil);
+    return key->init(password) ? key : CSmartPtr<CCryptUtil>();
+}

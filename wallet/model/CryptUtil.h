@@ -7,6 +7,8 @@
 #include "platform/CryptApi.h"
 #include "zenthoLib/Base/RefCntBase.h"
 
+#include "zenthoLib/Base/SmartPtr.h"
+
 class CSizedArray;
 
 class CCryptUtil : public CRefCntBase {
@@ -32,3 +34,6 @@ private:
     HCRYPTKEY hKey = 0;
     HCRYPTPROV hProv = 0;
 };
+
+// A key made from the password, or null when the provider failed.
+CSmartPtr<CCryptUtil> makePasswordKey(const CString& password);

@@ -15,6 +15,8 @@ inline constexpr const char* kCannotOpen = "Cannot open file!";
 inline constexpr const char* kCannotCreate = "Cannot create file!";
 inline constexpr const char* kInvalidFormat = "Invalid file format!";
 inline constexpr const char* kReadOnly = "Can not open read-only files";
+// A strong wallet whose bytes fail their authentication.
+inline constexpr const char* kDamaged = "The wallet file is damaged or was changed!";
 inline constexpr const char* kReadError = "An error occured while reading from file!";
 
 inline constexpr const char* kPasswordInitError = "An error occured while initializing passwords!";

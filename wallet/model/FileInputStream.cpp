@@ -33,7 +33,12 @@ void decodeText(const unsigned char* units, std::size_t length, CString& text, s
 
 } // namespace
 
-CFileInputStream::CFileInputStream() : api(fileApi()), buffer(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize)) {}
+CFileInputStream::CFileInputStream() : CFileInputStream(fileApi()) {}
+
+CFileInputStream::CFileInputStream(IFileApi& files)
+    : api(files), buffer(std::make_unique_for_overwrite<unsigned char[]>(kFileStreamBufferSize))
+{
+}
 
 CFileInputStream::~CFileInputStream() { close(); }
 
@@ -63,7 +68,7 @@ bool CFileInputStream::openView(const CFileInputStream& owner)
     close();
     fileName = owner.fileName;
     error = 0;
-    if (!owner.isOpen())
+    if (!owner.isOpen() || &owner.api != &api)
         return false;
     attach(owner.handle, owner.fileSize, false);
     return true;

@@ -22,6 +22,8 @@ enum class FileSharing {
 class CFileInputStream : public ZenthoIO::CInputStream {
 public:
     CFileInputStream();
+    // Reads through the given file calls instead of the installed ones.
+    explicit CFileInputStream(IFileApi& files);
     ~CFileInputStream() override;
     CFileInputStream(const CFileInputStream&) = delete;
     CFileInputStream& operator=(const CFileInputStream&) = delete;
@@ -32,7 +34,8 @@ public:
     bool open(const CString& name, FileSharing sharing = FileSharing::Exclusive);
     // Reads the file `owner` holds open, through the same handle but with
     // its own position and buffer, so that two threads can read the file at
-    // once. The owner must stay open while the view is used.
+    // once. The owner must stay open while the view is used, and both must
+    // read through the same file calls (files()).
     bool openView(const CFileInputStream& owner);
     bool close();
     bool getSize(std::uint32_t& size);
@@ -58,6 +61,8 @@ public:
     bool readArray(CSizedArray& array) override;
 
     const CString& getFileName() const { return fileName; }
+    // The file calls this stream reads through.
+    IFileApi& files() const { return api; }
 
 private:
     bool isOpen() const { return handle >= 0; }

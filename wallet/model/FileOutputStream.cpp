@@ -30,7 +30,9 @@ void encodeUnits(std::string_view ansi, unsigned char* units)
 
 } // namespace
 
-CFileOutputStream::CFileOutputStream() : api(fileApi()) { useBlocks(kFileStreamBufferSize); }
+CFileOutputStream::CFileOutputStream() : CFileOutputStream(fileApi()) {}
+
+CFileOutputStream::CFileOutputStream(IFileApi& files) : api(files) { useBlocks(kFileStreamBufferSize); }
 
 CFileOutputStream::~CFileOutputStream()
 {

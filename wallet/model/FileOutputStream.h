@@ -21,6 +21,8 @@
 class CFileOutputStream : public COutputStream {
 public:
     CFileOutputStream();
+    // Writes through the given file calls instead of the installed ones.
+    explicit CFileOutputStream(IFileApi& files);
     ~CFileOutputStream() override;
     CFileOutputStream(const CFileOutputStream&) = delete;
     CFileOutputStream& operator=(const CFileOutputStream&) = delete;

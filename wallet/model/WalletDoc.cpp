@@ -11,6 +11,7 @@
 #include "model/NodeTreeState.h"
 #include "model/SearchResult.h"
 #include "model/WalletFile.h"
+#include "model/CryptUtil.h"
 #include "zenthoLib/Base/SizedArray.h"
 #include "zenthoLib/Base/UserInterface.h"
 
@@ -99,6 +100,8 @@ void CWalletDoc::deleteContents()
         store->close();
     store.reset();
     viewed.reset();
+    storage.reset();
+    unlockingKey = CSmartPtr<CCryptUtil>();
     setDocumentKey(nullptr);
     documentCheckBlock().done();
     rootPointerOffset = Serializable::kNoPosition;

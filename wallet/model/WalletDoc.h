@@ -6,9 +6,12 @@
 #pragma once
 
 #include "model/UpdateHint.h"
+#include "model/WalletStorage.h"
+#include "zenthoLib/Base/SmartPtr.h"
 #include "platform/CString.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +28,7 @@ class IUserInterface;
 class SearchResult;
 class CDocumentCardSealer;
 class CSizedArray;
+enum class FileSharing;
 
 class CWalletDoc {
 public:
@@ -64,8 +68,17 @@ public:
     // document key and the check block; the document then holds an empty
     // "My Wallet" and no file.
     void deleteContents();
-    // A new wallet file with an empty root named `walletName`; hint 6.
-    bool createWalletFile(const CString& path, const CString& walletName);
+    // A new wallet file with an empty root named `walletName`; hint 6. A
+    // strong one asks for its password first (the wallet's password).
+    bool createWalletFile(const CString& path, const CString& walletName, WalletFormat format = WalletFormat::Classic);
+    // The format of the open wallet (classic when none is open).
+    WalletFormat getFileFormat() const;
+    // Writes the open wallet anew in `format` into a fresh file that
+    // replaces it (temporary file, sync, rename), then reads it again; hint
+    // 6. Into the strong format the wallet's password is asked for (a first
+    // one is set when it has none), which becomes the strong file's password
+    // too. On failure the file keeps its old format and the document closes.
+    bool convertWalletFile(WalletFormat format);
     // Reads the wallet, rewrites it into a fresh file that replaces the old
     // one (upgrading versions 1 and 2), keeps it open for the edits; hint 6.
     bool openWalletFile(const CString& path);
@@ -156,15 +169,28 @@ private:
     // Puts back the card as the file holds it when its edit cannot be sealed.
     void restoreStoredCard(CCategory& category, CCard& card);
 
+    using StorageMaker = std::function<std::unique_ptr<CWalletStorage>(const std::string& temporary)>;
+    // Picks the storage by the file's header; a strong file asks for its
+    // password here.
+    bool openStorage(const CString& path, FileSharing sharing);
+    bool createStrongStorage(const CString& path);
+    // The wallet's password for a strong file: the one it has, checked, or
+    // a first one set now.
+    bool strongFilePassword(CString& password);
+    // Writes the tree into a copy made by `makeCopy`, which takes the
+    // wallet's place; the wallet is then read again and kept open.
+    bool compactInto(const CString& path, const StorageMaker& makeCopy);
     bool readWallet(const CString& path, bool askPassword, bool keepKey);
     bool readWalletFrom(CFileInputStream& in, bool askPassword, bool keepKey);
-    bool writeTemporaryCopy(const std::string& target, std::string& temporary, CFileOutputStream& copy);
+    bool writeTemporaryCopy(const std::string& target, const StorageMaker& makeCopy, std::string& temporary,
+                            std::unique_ptr<CWalletStorage>& copyStorage, std::unique_ptr<CFileOutputStream>& copy);
     bool replaceWallet(const std::string& target, const std::string& temporary, CFileOutputStream& copy);
     bool prepareUpgrade();
     bool openStore(const CString& path, bool truncate);
     void walletLoaded(const CString& path);
 
     int enterPassword();
+    void countWrongPassword();
     void lockOut();
     bool reKey(CCryptUtil& newKey);
     bool writeNewIndexBlock(CSizedArray& checkBlock, bool rewriteTree);
@@ -180,10 +206,15 @@ private:
     CKeldraRegistry& registry;
     std::unique_ptr<CDocumentCardSealer> sealer;
     std::unique_ptr<CCategory> root;
+    // Declared before the streams over it, so that it outlives them.
+    std::unique_ptr<CWalletStorage> storage;
     std::unique_ptr<CFileOutputStream> store;
     // The file of a viewed wallet, held open for its lock.
     std::unique_ptr<CFileInputStream> viewed;
     std::unique_ptr<SearchResult> searchResult;
+    // The key of the password a strong file was opened with, taken as the
+    // document key when the inner wallet's check block accepts it.
+    CSmartPtr<CCryptUtil> unlockingKey;
     std::vector<IDocumentObserver*> observers;
     CString pathName;
     std::uint32_t rootPointerOffset;

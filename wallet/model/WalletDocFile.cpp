@@ -3,6 +3,8 @@
 #include "model/WalletDoc.h"
 
 #include "model/CardListReader.h"
+#include "model/CheckBlock.h"
+#include "model/CryptUtil.h"
 #include "model/Category.h"
 #include "model/DocumentCardSealer.h"
 #include "model/DocumentKey.h"
@@ -49,7 +51,7 @@ const char* headerMessage(WalletHeaderResult result)
 
 bool CWalletDoc::openStore(const CString& path, bool truncate)
 {
-    store = std::make_unique<CFileOutputStream>();
+    store = std::make_unique<CFileOutputStream>(storage->files());
     if (store->open(path, truncate))
         return true;
     store.reset();
@@ -65,11 +67,17 @@ void CWalletDoc::walletLoaded(const CString& path)
     notify({UpdateHint::TreeLoaded});
 }
 
-bool CWalletDoc::createWalletFile(const CString& path, const CString& walletName)
+bool CWalletDoc::createWalletFile(const CString& path, const CString& walletName, WalletFormat format)
 {
     deleteContents();
     if (isReadOnlyPath(path)) {
         showMessage(DocumentTexts::kReadOnly);
+        return false;
+    }
+    if (format == WalletFormat::Classic)
+        storage = classicWalletStorage();
+    else if (!createStrongStorage(path)) {
+        deleteContents();
         return false;
     }
     WalletPointers pointers;
@@ -89,7 +97,7 @@ bool CWalletDoc::createWalletFile(const CString& path, const CString& walletName
 
 bool CWalletDoc::readWallet(const CString& path, bool askPassword, bool keepKey)
 {
-    CFileInputStream in;
+    CFileInputStream in(storage->files());
     if (!in.open(path)) {
         showMessage(DocumentTexts::kCannotOpen);
         return false;
@@ -111,6 +119,11 @@ bool CWalletDoc::readWalletFrom(CFileInputStream& in, bool askPassword, bool kee
     if (const WalletHeaderResult result = readWalletHeader(in, header, documentCheckBlock()); result != WalletHeaderResult::Read) {
         showMessage(headerMessage(result));
         return false;
+    }
+    if (unlockingKey) {
+        if (testStoredCheckBlock(*unlockingKey, documentCheckBlock()) == CheckBlockResult::Accepted)
+            setDocumentKey(unlockingKey);
+        unlockingKey = CSmartPtr<CCryptUtil>();
     }
     fileVersion = header.fileVersion;
     rootPointerOffset = header.pointers.rootPointerOffset;
@@ -154,22 +167,29 @@ bool CWalletDoc::prepareUpgrade()
 // not yet synced), which then takes the wallet's place in one step
 // (replaceWallet): at every moment the wallet's name holds either the old
 // file or the new one, whole.
-bool CWalletDoc::writeTemporaryCopy(const std::string& target, std::string& temporary, CFileOutputStream& copy)
+bool CWalletDoc::writeTemporaryCopy(const std::string& target, const StorageMaker& makeCopy, std::string& temporary,
+                                    std::unique_ptr<CWalletStorage>& copyStorage, std::unique_ptr<CFileOutputStream>& copy)
 {
     if (!createTemporaryFileBeside(target, kTemporaryPrefix, temporary)) {
         showMessage(DocumentTexts::kCannotOpen);
         return false;
     }
-    bool written = copy.open(fromNativePath(temporary), false);
+    copyStorage = makeCopy(temporary);
+    bool written = false;
+    if (copyStorage) {
+        copy = std::make_unique<CFileOutputStream>(copyStorage->files());
+        written = copy->open(fromNativePath(temporary), false);
+    }
     if (written) {
-        copy.writeBehind();
+        copy->writeBehind();
         WalletPointers pointers;
         NodeTreeState::setRewriteMode(true);
-        written = writeWholeWallet(copy, *root, documentCheckBlock(), pointers);
+        written = writeWholeWallet(*copy, *root, documentCheckBlock(), pointers);
         NodeTreeState::setRewriteMode(false);
     }
     if (!written) {
-        copy.close();
+        copy.reset();
+        copyStorage.reset();
         fileApi().remove(temporary);
         showMessage(DocumentTexts::kCannotOpen);
     }
@@ -189,10 +209,20 @@ bool CWalletDoc::replaceWallet(const std::string& target, const std::string& tem
 bool CWalletDoc::openWalletFile(const CString& path)
 {
     deleteContents();
+    if (!openStorage(path, FileSharing::Exclusive) || !readWallet(path, options.promptOnOpen(), false) || !prepareUpgrade()) {
+        deleteContents();
+        return false;
+    }
+    return compactInto(path, [this](const std::string& temporary) { return storage->copyInto(temporary); });
+}
+
+bool CWalletDoc::compactInto(const CString& path, const StorageMaker& makeCopy)
+{
     const std::string target = toNativePath(path);
     std::string temporary;
-    CFileOutputStream copy;
-    if (!readWallet(path, options.promptOnOpen(), false) || !prepareUpgrade() || !writeTemporaryCopy(target, temporary, copy)) {
+    std::unique_ptr<CWalletStorage> copyStorage;
+    std::unique_ptr<CFileOutputStream> copy;
+    if (!writeTemporaryCopy(target, makeCopy, temporary, copyStorage, copy)) {
         deleteContents();
         return false;
     }
@@ -203,8 +233,10 @@ bool CWalletDoc::openWalletFile(const CString& path)
         // is synced and put in place (the read after that has both cores).
         const std::jthread freeing = disposeOf(std::exchange(root, nullptr));
         resetTree();
-        replaced = replaceWallet(target, temporary, copy);
+        replaced = replaceWallet(target, temporary, *copy);
     }
+    copy.reset();
+    storage = std::move(copyStorage);
     if (!replaced || !readWallet(path, false, true)) {
         deleteContents();
         return false;
@@ -225,7 +257,11 @@ bool CWalletDoc::openWalletFile(const CString& path)
 bool CWalletDoc::viewWalletFile(const CString& path)
 {
     deleteContents();
-    viewed = std::make_unique<CFileInputStream>();
+    if (!openStorage(path, FileSharing::Readers)) {
+        deleteContents();
+        return false;
+    }
+    viewed = std::make_unique<CFileInputStream>(storage->files());
     if (!viewed->open(path, FileSharing::Readers)) {
         showMessage(DocumentTexts::kCannotOpen);
         deleteContents();

@@ -20,13 +20,6 @@
 
 namespace {
 
-// A key made from the password, or null when the provider failed.
-CSmartPtr<CCryptUtil> makeKey(const CString& password)
-{
-    CSmartPtr<CCryptUtil> key(new CCryptUtil);
-    return key->init(password) ? key : CSmartPtr<CCryptUtil>();
-}
-
 void commitPositions(CCategory& category)
 {
     category.commitPendingPosition();
@@ -68,7 +61,7 @@ int CWalletDoc::enterPassword()
         PasswordEntry entry;
         if (!ui.askPassword(PasswordMode::Enter, entry))
             return kKeyRefused;
-        key = makeKey(entry.first);
+        key = makePasswordKey(entry.first);
     }
     if (!key) {
         showMessage(DocumentTexts::kPasswordInitError);
@@ -80,14 +73,19 @@ int CWalletDoc::enterPassword()
         return kKeyRefused;
     }
     if (result == CheckBlockResult::Rejected) {
-        showMessage(DocumentTexts::kPasswordIncorrect);
-        if (options.lockoutEnabled() && ++wrongPasswordCount >= options.attempts() && options.attempts() != 0)
-            lockOut();
+        countWrongPassword();
         return kKeyRefused;
     }
     setDocumentKey(key);
     wrongPasswordCount = 0;
     return kKeyHeld;
+}
+
+void CWalletDoc::countWrongPassword()
+{
+    showMessage(DocumentTexts::kPasswordIncorrect);
+    if (options.lockoutEnabled() && ++wrongPasswordCount >= options.attempts() && options.attempts() != 0)
+        lockOut();
 }
 
 void CWalletDoc::lockOut()
@@ -116,13 +114,19 @@ bool CWalletDoc::setPassword()
             showMessage(DocumentTexts::kPasswordsDoNotMatch);
             return false;
         }
-        key = makeKey(entry.first);
+        key = makePasswordKey(entry.first);
+        if (key && storage && !storage->stagePassword(entry.first))
+            key = CSmartPtr<CCryptUtil>();
     }
     if (!key) {
         showMessage(DocumentTexts::kSetPasswordError);
         return false;
     }
-    return reKey(*key);
+    if (reKey(*key))
+        return true;
+    if (storage)
+        storage->dropStagedPassword();
+    return false;
 }
 
 bool CWalletDoc::changePassword()
@@ -138,8 +142,10 @@ bool CWalletDoc::changePassword()
             showMessage(DocumentTexts::kRetypedDiffers);
             return false;
         }
-        oldKey = makeKey(entry.first);
-        newKey = makeKey(entry.second);
+        oldKey = makePasswordKey(entry.first);
+        newKey = makePasswordKey(entry.second);
+        if (oldKey && newKey && storage && !storage->stagePassword(entry.second))
+            newKey = CSmartPtr<CCryptUtil>();
     }
     if (!oldKey || !newKey) {
         showMessage(DocumentTexts::kChangePasswordError);
@@ -150,6 +156,8 @@ bool CWalletDoc::changePassword()
     if (reKey(*newKey))
         return true;
     setDocumentKey(previous);
+    if (storage)
+        storage->dropStagedPassword();
     return false;
 }
 
