@@ -16,7 +16,6 @@ namespace {
 QLabel* details(const char* text, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setWordWrap(true);
     label->setContentsMargins(24, 0, 0, 8);
     return label;
 }
@@ -27,7 +26,9 @@ CSecurityDlg::CSecurityDlg(WalletFormat current, QWidget* parent) : QDialog(pare
 {
     using namespace SecurityTexts;
     setWindowTitle(QString::fromLatin1(kTitle));
+    // The dialog takes the size its texts need.
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* kept = new QLabel(QString::fromLatin1(current == WalletFormat::Strong ? kKeptStrong : kKeptClassic), this);
     layout->addWidget(kept);
     layout->addSpacing(6);
@@ -41,7 +42,6 @@ CSecurityDlg::CSecurityDlg(WalletFormat current, QWidget* parent) : QDialog(pare
     layout->addWidget(details(kStrongDetails, this));
     (current == WalletFormat::Strong ? m_strong : m_classic)->setChecked(true);
     layout->addLayout(okCancelRow(*this));
-    setMinimumWidth(440);
     gDialogFixer.fixDialog(this);
 }
 

@@ -9,11 +9,11 @@ inline constexpr const char* kKeptClassic = "This wallet is kept in the classic 
 inline constexpr const char* kKeptStrong = "This wallet is kept in the strong format.";
 inline constexpr const char* kClassic = "Classic: the format of the Windows program";
 inline constexpr const char* kClassicDetails =
-    "Only the cards of categories marked \"Encrypt\" are sealed, with a 40-bit key. Names, notes, "
-    "the tree and every other card can be read by anyone who has the file.";
+    "Only the cards of categories marked \"Encrypt\" are sealed, with a 40-bit key.\n"
+    "Names, notes, the tree and every other card can be read by anyone who has the file.";
 inline constexpr const char* kStrong = "Strong: encrypt the whole wallet";
 inline constexpr const char* kStrongDetails =
-    "Everything in the file is encrypted and authenticated under the wallet's password. "
+    "Everything in the file is encrypted and authenticated under the wallet's password.\n"
     "The Windows program cannot open it.";
 inline constexpr const char* kToClassicQuestion =
     "In the classic format anyone who has the file can read the names, the notes, the tree and every "
