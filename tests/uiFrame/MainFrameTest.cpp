@@ -33,6 +33,7 @@ TEST_F(FrameTest, MenusAndToolbarShowTheCommandsInTheirOrder)
     const std::vector<ExpectedMenu> expected = {
         {"&File", {{New, "New"}, {Open, "&Open"}, {0, ""}, {Print, "&Print..."}, {PrintSetup, "P&rint Setup..."}, {0, ""}, {Exit, "Exit"}}},
         {"Tools", {{Export, "&Export "}, {Lock, "&Lock"}, {0, ""}, {Options, "Options ..."}, {Password, "Password ..."}, {0, ""}}},
+        {"Wallet", {{Security, "Security..."}}},
         {"Edit",
          {{DeleteCategory, "Delete Category"}, {DeleteCard, "Delete Card"}, {0, ""}, {EditCategory, "Edit category"},
           {EditCard, "Edit Card"}, {0, ""}, {NewCategory, "New Category"}, {NewCard, "New Card"}, {0, ""}, {Find, "&Find"},

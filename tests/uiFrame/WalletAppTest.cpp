@@ -4,6 +4,12 @@
 #include "app/WalletApp.h"
 #include "zenthoLib/Base/RegKey.h"
 #include "support/EnvScope.h"
+#include "frame/CommandIds.h"
+#include "model/StrongKeys.h"
+
+#include <sodium.h>
+
+#include <fstream>
 
 #include <filesystem>
 
@@ -16,6 +22,8 @@ public:
     std::deque<QString> newFiles;
     std::vector<QString> newFileFolders;
     bool opensExisting = true;
+    // The New command's format box, as the person leaves it.
+    bool newFileStrong = false;
     int missingLastFilePrompts = 0;
     std::vector<QString> aboutLinks;
 
@@ -25,9 +33,10 @@ public:
         ++missingLastFilePrompts;
         return opensExisting;
     }
-    std::optional<QString> chooseNewWalletFile(QWidget*, const QString& startFolder) override
+    std::optional<QString> chooseNewWalletFile(QWidget*, const QString& startFolder, bool& strong) override
     {
         newFileFolders.push_back(startFolder);
+        strong = newFileStrong;
         return take(newFiles);
     }
     void printSetup(QWidget*, QPrinter&) override {}
@@ -198,6 +207,34 @@ TEST_F(WalletAppTest, AMissingLastWalletAsksWhetherToOpenOrCreate)
     appDialogs.filesToOpen.push_back(QString::fromStdString(nativeFile("Other.wal")));
     ASSERT_TRUE(start());
     EXPECT_EQ(app->document()->getRoot().getName(), "Made");
+}
+
+// The New command's box chooses the format; a strong wallet gets its
+// password at once.
+TEST_F(WalletAppTest, NewMakesAClassicOrAStrongWallet)
+{
+    const KdfParameters cheap{static_cast<std::uint32_t>(crypto_pwhash_ALG_ARGON2ID13), 1, crypto_pwhash_MEMLIMIT_MIN};
+    setKdfParametersForNewFiles(&cheap);
+    install();
+    ASSERT_TRUE(start());
+    const struct {
+        const char* name;
+        bool strong;
+        WalletFormat format;
+        int version;
+    } cases[] = {{"Plain", false, WalletFormat::Classic, 3}, {"Sealed", true, WalletFormat::Strong, 4}};
+    for (const auto& c : cases) {
+        appDialogs.newFiles.push_back(QString::fromStdString(nativeFile(c.name)));
+        appDialogs.newFileStrong = c.strong;
+        ui.passwordAnswers.push_back({true, "secret", "secret", ""});
+        app->runCommand(CommandId::New);
+        EXPECT_EQ(app->document()->getFileFormat(), c.format) << c.name;
+        std::ifstream in(nativeFile((std::string(c.name) + ".wal").c_str()), std::ios::binary);
+        in.seekg(60);
+        EXPECT_EQ(in.get(), c.version) << c.name;
+        ui.passwordAnswers.clear();
+    }
+    setKdfParametersForNewFiles(nullptr);
 }
 
 TEST_F(WalletAppTest, TheAboutLinkIsTheResellerSiteOrTheMakers)

@@ -4,7 +4,9 @@
 #include "dialogs/LastFilePrompt.h"
 #include "zenthoLib/Ui/AppAboutDlg.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QPageSetupDialog>
 
 namespace {
@@ -12,6 +14,7 @@ namespace {
 // The wallet files' filter of the file dialogs.
 const char* const kOpenFilter = "Keldra (*.wal);;All Files (*)";
 const char* const kNewFilter = "Keldra files (*.wal)";
+const char* const kStrongFormatChoice = "Encrypt the whole wallet (strong; the Windows program cannot open it)";
 const char* const kVersion = "v.2.6.0";
 
 } // namespace
@@ -31,13 +34,22 @@ bool CQtAppDialogs::opensExistingForMissingLastFile(QWidget* parent)
     return prompt.opensExisting();
 }
 
-std::optional<QString> CQtAppDialogs::chooseNewWalletFile(QWidget* parent, const QString& startFolder)
+std::optional<QString> CQtAppDialogs::chooseNewWalletFile(QWidget* parent, const QString& startFolder, bool& strong)
 {
-    // The save dialog asks before it replaces a file of the name chosen.
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), startFolder, QString::fromLatin1(kNewFilter));
-    if (path.isEmpty())
+    // The save dialog asks before it replaces a file of the name chosen. It
+    // is Qt's own, so that the format's box can stand under its fields.
+    QFileDialog dialog(parent, QStringLiteral("Save As"), startFolder, QString::fromLatin1(kNewFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* strongBox = new QCheckBox(QString::fromLatin1(kStrongFormatChoice), &dialog);
+    strongBox->setObjectName(QStringLiteral("strongFormat"));
+    strongBox->setChecked(strong);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(strongBox, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    strong = strongBox->isChecked();
+    return dialog.selectedFiles().constFirst();
 }
 
 void CQtAppDialogs::printSetup(QWidget* parent, QPrinter& printer)

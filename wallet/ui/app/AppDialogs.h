@@ -19,8 +19,10 @@ public:
     virtual std::optional<QString> chooseWalletToOpen(QWidget* parent) = 0;
     // The last wallet is gone: true to open another, false to create one.
     virtual bool opensExistingForMissingLastFile(QWidget* parent) = 0;
-    // The native path a new wallet is to take, starting in `startFolder`; none on Cancel.
-    virtual std::optional<QString> chooseNewWalletFile(QWidget* parent, const QString& startFolder) = 0;
+    // The native path a new wallet is to take, starting in `startFolder`;
+    // none on Cancel. The dialog also offers the strong format: `strong`
+    // holds the choice shown first and gives the one made.
+    virtual std::optional<QString> chooseNewWalletFile(QWidget* parent, const QString& startFolder, bool& strong) = 0;
     virtual void printSetup(QWidget* parent, QPrinter& printer) = 0;
     virtual void showAbout(QWidget* parent, const QString& link) = 0;
 };
@@ -29,7 +31,7 @@ class CQtAppDialogs : public IAppDialogs {
 public:
     std::optional<QString> chooseWalletToOpen(QWidget* parent) override;
     bool opensExistingForMissingLastFile(QWidget* parent) override;
-    std::optional<QString> chooseNewWalletFile(QWidget* parent, const QString& startFolder) override;
+    std::optional<QString> chooseNewWalletFile(QWidget* parent, const QString& startFolder, bool& strong) override;
     void printSetup(QWidget* parent, QPrinter& printer) override;
     void showAbout(QWidget* parent, const QString& link) override;
 };

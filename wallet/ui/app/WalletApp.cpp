@@ -168,14 +168,16 @@ void CWalletApp::openWallet()
 void CWalletApp::newWallet()
 {
     const CString startFolder = newWalletStartFolder(m_registry);
-    const auto path = askNewWalletPath(m_ui, m_frame.get(), startFolder,
-                                       [this](const QString& folder) { return m_dialogs.chooseNewWalletFile(m_frame.get(), folder); });
+    bool strong = false;
+    const auto path = askNewWalletPath(m_ui, m_frame.get(), startFolder, [this, &strong](const QString& folder) {
+        return m_dialogs.chooseNewWalletFile(m_frame.get(), folder, strong);
+    });
     if (!path)
         return;
     createDocumentAndFrame();
     const QString name = toQString(*path).section('\\', -1);
     const CString walletName = fromQString(name.contains('.') ? name.section('.', 0, -2) : name);
-    if (m_document->createWalletFile(*path, walletName))
+    if (m_document->createWalletFile(*path, walletName, strong ? WalletFormat::Strong : WalletFormat::Classic))
         m_recentFiles.add(*path);
 }
 

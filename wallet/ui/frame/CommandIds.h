@@ -31,6 +31,8 @@ constexpr int Export = 32815;
 constexpr int Lock = 32836;
 constexpr int Options = 32776;
 constexpr int Password = 32791;
+// Wallet
+constexpr int Security = 32850;
 // Help
 constexpr int HelpTopics = 57667;
 constexpr int About = 57664;

@@ -19,6 +19,7 @@ const CommandInfo kCommands[] = {
     {Lock, "&Lock", "Lock Wallet\nLock", nullptr},
     {Options, "Options ...", "Change Options", nullptr},
     {Password, "Password ...", nullptr, nullptr},
+    {Security, "Security...", "Choose how the wallet file is encrypted\nSecurity", nullptr},
     {DeleteCategory, "Delete Category", nullptr, nullptr},
     {DeleteCard, "Delete Card", nullptr, nullptr},
     {EditCategory, "Edit Category", nullptr, nullptr},
@@ -39,12 +40,14 @@ const CommandInfo kCommands[] = {
 
 const int kFileMenu[] = {New, Open, 0, Print, PrintSetup, 0, Exit};
 const int kToolsMenu[] = {Export, Lock, 0, Options, Password, 0};
+const int kWalletMenu[] = {Security};
 const int kEditMenu[] = {DeleteCategory, DeleteCard, 0, EditCategory, EditCard, 0, NewCategory, NewCard, 0, Find, FindPrev, FindNext, 0};
 const int kHelpMenu[] = {HelpTopics, About};
 
 const MenuInfo kMenus[] = {
     {"&File", kFileMenu},
     {"Tools", kToolsMenu},
+    {"Wallet", kWalletMenu},
     {"Edit", kEditMenu},
     {"Help", kHelpMenu},
 };

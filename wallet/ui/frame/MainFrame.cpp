@@ -16,6 +16,8 @@
 #include "model/WalletDoc.h"
 #include "print/PrintCommands.h"
 #include "search/SearchCommands.h"
+#include "security/SecurityCommands.h"
+#include "security/SecurityHint.h"
 #include "settings/KeldraOptions.h"
 #include "views/CardView.h"
 #include "views/NotesView.h"
@@ -32,6 +34,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -61,6 +64,7 @@ CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrame
     m_documentCommands.push_back(std::make_unique<CSearchCommands>(services, *this));
     m_documentCommands.push_back(std::make_unique<CPrintCommands>(services, *this));
     m_documentCommands.push_back(std::make_unique<CNodeClipboard>(services, *this));
+    m_documentCommands.push_back(std::make_unique<CSecurityCommands>(services, *this));
     // The frame hears of a change before the views, so that its selection
     // never names a removed node when a view reports a new one.
     m_services.document.addObserver(this);
@@ -157,7 +161,15 @@ void CMainFrame::createPanes()
     m_outer->setStretchFactor(1, 1);
     m_outer->setSizes({kTreeWidth, kInitialSize.width() - kTreeWidth});
     m_outer->setChildrenCollapsible(false);
-    setCentralWidget(m_outer);
+    // The security hint, when it shows, stands above the panes.
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_securityHint = new CSecurityHint(m_services.document, *m_actions.value(CommandId::Security), central);
+    layout->addWidget(m_securityHint);
+    layout->addWidget(m_outer, 1);
+    setCentralWidget(central);
     m_activeView = m_tree;
 }
 
@@ -344,14 +356,14 @@ void CMainFrame::setSelectedCard(CCard* card)
     if (card)
         showCard(*card);
     else
-        m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+        m_column->setWalletLayout(CWalletSplitter::ListLayout, m_outer->height());
 }
 
 void CMainFrame::setSelectedCategory(CCategory* category)
 {
     restartInactivityTimer();
     if (category != m_selectedCategory && !m_selectedCard)
-        m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+        m_column->setWalletLayout(CWalletSplitter::ListLayout, m_outer->height());
     m_selectedCategory = category;
 }
 
@@ -388,7 +400,7 @@ void CMainFrame::showCard(CCard& card)
 void CMainFrame::showCardLayout(const CCard& card)
 {
     const auto layout = card.getTypeId() == kFreeFormTypeId ? CWalletSplitter::NotesOnlyLayout : CWalletSplitter::CardLayout;
-    m_column->setWalletLayout(layout, centralWidget()->height());
+    m_column->setWalletLayout(layout, m_outer->height());
 }
 
 // --- Following the document -------------------------------------------------
@@ -460,7 +472,7 @@ void CMainFrame::forgetSelection()
     m_listCategory = nullptr;
     m_contextNode = nullptr;
     m_cardView->showDisplay(nullptr, nullptr);
-    m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+    m_column->setWalletLayout(CWalletSplitter::ListLayout, m_outer->height());
 }
 
 void CMainFrame::onLocking()

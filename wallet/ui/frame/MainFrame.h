@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class CSecurityHint;
 class CWalletListView;
 class CWalletSplitter;
 class CWalletTreeView;
@@ -67,6 +68,7 @@ public:
     CWalletListView& listView() const { return *m_list; }
     CCardView& cardView() const { return *m_cardView; }
     CNotesView& notesView() const { return *m_notesView; }
+    CSecurityHint& securityHint() const { return *m_securityHint; }
     CWalletSplitter& column() const { return *m_column; }
     const QTimer& inactivityTimer() const { return m_inactivity; }
     // Whether the tree is the active view (the last of the views to have had the focus).
@@ -125,6 +127,7 @@ private:
     CWalletListView* m_list = nullptr;
     CCardView* m_cardView = nullptr;
     CNotesView* m_notesView = nullptr;
+    CSecurityHint* m_securityHint = nullptr;
     QWidget* m_activeView = nullptr;
 
     SearchResult* m_searchResult = nullptr;

@@ -126,5 +126,5 @@ void CMainFrame::deleteCard()
         return;
     if (!m_services.document.deleteCard(card))
         showMessage("Warning!\nCannot delete card in storage", MB_OK | MB_ICONWARNING);
-    m_column->setWalletLayout(CWalletSplitter::ListLayout, centralWidget()->height());
+    m_column->setWalletLayout(CWalletSplitter::ListLayout, m_outer->height());
 }
