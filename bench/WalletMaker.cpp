@@ -3,7 +3,7 @@
 #include "BenchDocument.h"
 #include "SampleText.h"
 
-#include "CardFieldNames.h"
+#include "cards/CardFieldNames.h"
 #include "CardValues.h"
 #include "cards/CardFactory.h"
 #include "cards/FieldCard.h"

@@ -1,7 +1,7 @@
 // Creating a wallet and changing it with every edit command, seen through
 // the tree, the text export and the search.
 #include "CliFixture.h"
-#include "CardFieldNames.h"
+#include "cards/CardFieldNames.h"
 #include "CardValues.h"
 #include "cards/CardFactory.h"
 #include "cards/FieldCard.h"

@@ -1,5 +1,5 @@
 // The tool's parts that need no wallet file: paths and the names of fields.
-#include "CardFieldNames.h"
+#include "cards/CardFieldNames.h"
 #include "CardValues.h"
 #include "NodePath.h"
 #include "cards/CardFactory.h"

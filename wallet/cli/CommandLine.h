@@ -32,6 +32,14 @@ enum CliOption : unsigned {
     kOptHelp = 1u << 18,
     kOptField = 1u << 19,
     kOptSeconds = 1u << 20,
+    kOptFormat = 1u << 21,
+    kOptLength = 1u << 22,
+    kOptWords = 1u << 23,
+    kOptDigits = 1u << 24,
+    kOptLower = 1u << 25,
+    kOptUpper = 1u << 26,
+    kOptSymbols = 1u << 27,
+    kOptNoLookalikes = 1u << 28,
 };
 // What every command accepts.
 inline constexpr unsigned kCommonOptions =
@@ -53,6 +61,9 @@ struct CommandLine {
     std::string notes;
     std::string field;
     int seconds = 30;
+    std::string format;
+    int length = 20;
+    int words = 0;
 
     bool has(CliOption option) const { return (given & option) != 0; }
 };

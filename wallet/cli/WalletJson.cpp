@@ -1,6 +1,6 @@
 #include "WalletJson.h"
 
-#include "CardFieldNames.h"
+#include "cards/CardFieldNames.h"
 #include "TerminalText.h"
 #include "cards/CardFactory.h"
 #include "cards/CardTypeTable.h"
