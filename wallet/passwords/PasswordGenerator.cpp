@@ -100,7 +100,7 @@ std::optional<std::string> generatePassphrase(int words)
         return std::nullopt;
     std::string phrase;
     for (int i = 0; i < words; ++i)
-        phrase += (i ? "-" : "") + std::string(list[randomBelow(list.size())]);
+        phrase += (i ? " " : "") + std::string(list[randomBelow(list.size())]);
     return phrase;
 }
 

@@ -33,7 +33,7 @@ std::optional<std::string> generatePassword(const PasswordRules& rules);
 // logarithm of how many passwords they allow (each class at least once).
 double passwordBits(const PasswordRules& rules);
 
-// `words` words of the passphrase list joined by "-"; nothing beyond kMaxPassphraseWords.
+// `words` words of the passphrase list with a blank between them; nothing beyond kMaxPassphraseWords.
 std::optional<std::string> generatePassphrase(int words);
 double passphraseBits(int words);
 
