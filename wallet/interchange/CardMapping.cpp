@@ -5,6 +5,7 @@
 #include "cards/FieldCard.h"
 #include "images/IconIndex.h"
 #include "images/IconNames.h"
+#include "interchange/InterchangeLimits.h"
 #include "model/Category.h"
 #include "model/CryptRecord.h"
 #include "model/NodeTreeState.h"
@@ -172,6 +173,16 @@ std::unique_ptr<CCard> cardFromEntry(const ImportedEntry& entry, std::size_t& va
     return card;
 }
 
+// Whether every text of the card stays within what an import takes.
+bool withinValueLimit(const CCard& card)
+{
+    const CFieldCard& fields = fieldCard(card);
+    bool within = utf8Text(card.getNotes()).size() <= kMaxValueBytes;
+    for (int field = 0; field < fields.fieldCount(); ++field)
+        within = within && (fields.fieldType(field) != FieldType::Text || utf8Text(fields.text(field)).size() <= kMaxValueBytes);
+    return within;
+}
+
 bool fitsSealed(CCard& card)
 {
     std::vector<unsigned char> buffer(kSealBufferSize);
@@ -195,6 +206,12 @@ public:
         for (const ImportedEntry& entry : group.entries) {
             std::size_t inNotes = 0;
             std::unique_ptr<CCard> card = cardFromEntry(entry, inNotes);
+            // What the export writes of the card must read back in.
+            if (!withinValueLimit(*card)) {
+                summary.skipped.push_back({entry.where, "a field, or the notes with the values moved into them, would be longer than " +
+                                                            std::to_string(kMaxValueBytes) + " bytes"});
+                continue;
+            }
             if (sealed && !fitsSealed(*card)) {
                 summary.skipped.push_back({entry.where, "too large for a card of an encrypted category (" +
                                                             std::to_string(kSealBufferSize) + " bytes at most)"});
