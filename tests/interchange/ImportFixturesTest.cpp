@@ -203,3 +203,17 @@ TEST(ImportFixtures, SealedImportMarksCategoriesAndSkipsOversizedCards)
     EXPECT_TRUE(household.isEncrypted());
     EXPECT_TRUE(household.getSubcategories().front()->isEncrypted());
 }
+
+// A card whose joined values outgrow what an import takes is skipped, so that
+// every card made goes out through the export and comes back in.
+TEST(ImportFixtures, CardOverTheValueLimitIsSkipped)
+{
+    const std::string line(30000, 'a');
+    const std::string json = R"({"items": [{"type": 4, "name": "long", "identity": {"address1": ")" + line + R"(", "address2": ")" + line +
+        R"(", "address3": ")" + line + R"("}}, {"type": 2, "name": "short", "notes": "n"}]})";
+    const MappedImport mapped = imported(Format::BitwardenJson, json);
+    ASSERT_EQ(mapped.holder->getCards().size(), 1u);
+    EXPECT_EQ(utf8(mapped.holder->getCards().front()->getName()), "short");
+    ASSERT_EQ(mapped.summary.skipped.size(), 1u);
+    EXPECT_EQ(mapped.summary.skipped[0].where, "item 1 (\"long\")");
+}

@@ -1,7 +1,7 @@
 #include "CardValues.h"
 
-#include "cards/CardFieldNames.h"
 #include "TerminalText.h"
+#include "cards/CardFieldNames.h"
 #include "cards/CardTypeTable.h"
 #include "cards/FieldCard.h"
 #include "model/NodeTreeState.h"
