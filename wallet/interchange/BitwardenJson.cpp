@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <initializer_list>
 #include <map>
 
 namespace Interchange {
@@ -63,6 +64,20 @@ public:
         if (out.size() > kMaxValueBytes)
             return fail("\"" + std::string(name) + "\" is longer than " + std::to_string(kMaxValueBytes) + " bytes.");
         out = normalizeLines(out);
+        return true;
+    }
+
+    // The values of `names` that are given, with `separator` between them.
+    bool joined(const Json& object, std::initializer_list<const char*> names, const char* separator, std::string& out)
+    {
+        out.clear();
+        for (const char* name : names) {
+            std::string part;
+            if (!text(object, name, part))
+                return false;
+            if (!part.empty())
+                out += (out.empty() ? "" : separator) + part;
+        }
         return true;
     }
 
@@ -172,22 +187,11 @@ bool readIdentity(ItemReader& reader, const Json& identity)
             return false;
     }
     std::string address;
-    for (const char* line : {"address1", "address2", "address3"}) {
-        std::string part;
-        if (!reader.text(identity, line, part))
-            return false;
-        if (!part.empty())
-            address += (address.empty() ? "" : "\n") + part;
-    }
-    reader.entry.add("address", "Address", address);
     std::string fullName;
-    for (const char* part : {"firstName", "middleName", "lastName"}) {
-        std::string name;
-        if (!reader.text(identity, part, name))
-            return false;
-        if (!name.empty())
-            fullName += (fullName.empty() ? "" : " ") + name;
-    }
+    if (!reader.joined(identity, {"address1", "address2", "address3"}, "\n", address) ||
+        !reader.joined(identity, {"firstName", "middleName", "lastName"}, " ", fullName))
+        return false;
+    reader.entry.add("address", "Address", address);
     reader.entry.add("fullName", "Name", fullName, true);
     bool numbered = false;
     for (const NamedValue& number : kIdentityNumbers) {
