@@ -133,6 +133,7 @@ TEST(RoundTrip, BitwardenJson)
 TEST(RoundTrip, BitwardenItemsUseTheirOwnPlaces)
 {
     const auto wallet = walletOf(kEveryKindOfField);
+    categoryAt(*wallet, "Bank/Empty");
     const nlohmann::json file = nlohmann::json::parse(writeBitwardenJson(*wallet).text);
     std::map<std::string, nlohmann::json> items;
     for (const auto& item : file["items"])
@@ -156,5 +157,5 @@ TEST(RoundTrip, BitwardenItemsUseTheirOwnPlaces)
     std::vector<std::string> folders;
     for (const auto& folder : file["folders"])
         folders.push_back(folder["name"]);
-    EXPECT_EQ(folders, (std::vector<std::string>{"Bank", "Bank/Cards"}));
+    EXPECT_EQ(folders, (std::vector<std::string>{"Bank", "Bank/Cards", "Bank/Empty"}));
 }

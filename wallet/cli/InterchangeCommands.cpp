@@ -106,7 +106,7 @@ int runImportFrom(WalletSession& session, const CommandLine& line)
     std::string error;
     if (!readImport(*format, text, source, error))
         return fail("\"" + line.arguments[1] + "\", " + error);
-    text.clear();
+    std::string().swap(text);
     if (!session.start() || !session.open(line.arguments[0]))
         return 1;
     CCategory* target = session.findCategory(line.has(kOptInto) ? line.into : "/");
@@ -119,6 +119,7 @@ int runImportFrom(WalletSession& session, const CommandLine& line)
     if (!session.prepareTarget(*target, sealed))
         return 1;
     MappedImport mapped = mapImport(source, sealed);
+    source = ImportSource();
     CWalletDoc& doc = session.document();
     std::string place;
     if (!line.has(kOptInto)) {

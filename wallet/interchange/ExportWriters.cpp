@@ -173,18 +173,22 @@ ExportResult writeBitwardenJson(const CCategory& root)
     ExportResult result;
     Json folders = Json::array();
     Json items = Json::array();
+    // Every category is a folder, also one without cards of its own.
     std::map<std::string, std::string> folderIds;
     std::vector<std::string> path;
-    eachCard(root, path, result, [&](const CCard& card, const std::vector<std::string>& groups) {
-        std::string folderId;
-        if (!groups.empty()) {
-            const std::string name = joined(groups);
-            auto [known, added] = folderIds.try_emplace(name, itemId("00000000", folderIds.size() + 1));
-            if (added)
-                folders.push_back({{"id", known->second}, {"name", name}});
-            folderId = known->second;
+    const std::function<void(const CCategory&)> addFolders = [&](const CCategory& category) {
+        for (const auto& sub : category.getSubcategories()) {
+            path.push_back(utf8Text(sub->getName()));
+            const std::string name = joined(path);
+            if (folderIds.try_emplace(name, itemId("00000000", folderIds.size() + 1)).second)
+                folders.push_back({{"id", folderIds[name]}, {"name", name}});
+            addFolders(*sub);
+            path.pop_back();
         }
-        items.push_back(bitwardenItem(card, folderId, items.size() + 1));
+    };
+    addFolders(root);
+    eachCard(root, path, result, [&](const CCard& card, const std::vector<std::string>& groups) {
+        items.push_back(bitwardenItem(card, groups.empty() ? std::string() : folderIds[joined(groups)], items.size() + 1));
     });
     Json file = Json::object();
     file["encrypted"] = false;

@@ -17,7 +17,8 @@ struct ExportResult {
 };
 
 // The categories below `root` become groups under the root's name; a card
-// field that has no column goes into the notes as a "name: value" line.
+// field that has no column goes into the notes as a "name: value" line. The
+// file has one line per card, so a category without cards is not in it.
 ExportResult writeKeePassXcCsv(const CCategory& root);
 
 // Categories become folders ("Bank/Cards"); a card field that Bitwarden's

@@ -31,7 +31,8 @@ constexpr CsvFormat kCsvFormats[] = {
 // The first record of a CSV text (at most its first 64 KiB), or nothing.
 std::vector<std::string> csvHeader(std::string_view text)
 {
-    const std::string_view head = text.substr(0, std::min(text.size(), text.find('\n') == std::string_view::npos ? text.size() : text.find('\n') + 1));
+    const std::size_t end = text.find('\n');
+    const std::string_view head = text.substr(0, end == std::string_view::npos ? end : end + 1);
     std::vector<CsvRecord> records;
     std::string ignored;
     if (head.size() > 65536 || !readCsv(head, records, ignored) || records.empty())
