@@ -44,25 +44,24 @@ awk -v n="$entries" 'BEGIN {
 }' > "$data/bench.xml"
 echo "input: $entries entries, $(du -h "$data/bench.xml" | cut -f1) of XML; $(nproc) cores"
 
-measure() { # label, command...: prints seconds and peak KiB
-    local out
-    out=$( { /usr/bin/time -f '%e %M' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
-    echo "$out"
+# Runs a command with its output thrown away; prints its seconds and peak KiB.
+measure() {
+    /usr/bin/time -o "$data/time.out" -f '%e %M' "$@" >/dev/null 2>&1
+    cat "$data/time.out"
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-: > "$data/keldra.times"; : > "$data/keepassxc.times"; : > "$data/keldra.mem"
 for run in $(seq "$runs"); do
     rm -f "$data/w.wal" "$data/db.kdbx"
     "$cli" create "$data/w.wal" >/dev/null
-    read -r seconds kib < <(measure "$cli" import-from "$data/w.wal" "$data/bench.xml" --new-password-file "$data/pw")
-    echo "$seconds" >> "$data/keldra.times"; echo "$kib" >> "$data/keldra.mem"
-    read -r seconds _ < <( { /usr/bin/time -f '%e %M' sh -c "printf 'bench\nbench\n' | keepassxc-cli import -q -p '$data/bench.xml' '$data/db.kdbx'" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
-    echo "$seconds" >> "$data/keepassxc.times"
+    measure "$cli" import-from "$data/w.wal" "$data/bench.xml" --new-password-file "$data/pw" >> "$data/keldra.runs"
+    measure sh -c "printf 'bench\nbench\n' | keepassxc-cli import -q -p '$data/bench.xml' '$data/db.kdbx'" >> "$data/keepassxc.runs"
 done
 read -r _ open_kib < <(measure "$cli" tree "$data/w.wal" --decrypt --password-file "$data/pw")
-keldra=$(median < "$data/keldra.times"); peer=$(median < "$data/keepassxc.times"); mem=$(median < "$data/keldra.mem")
+keldra=$(cut -d' ' -f1 "$data/keldra.runs" | median); peer=$(cut -d' ' -f1 "$data/keepassxc.runs" | median)
+mem=$(cut -d' ' -f2 "$data/keldra.runs" | median); peer_mem=$(cut -d' ' -f2 "$data/keepassxc.runs" | median)
 echo "| measure | entries | Keldra | reference | ratio | target |"
 echo "|---|---|---|---|---|---|"
 awk -v k="$keldra" -v p="$peer" -v n="$entries" 'BEGIN { printf "| import KeePass 2 XML | %d | %.2f s | keepassxc-cli import %.2f s | %.2f | <= 2 |\n", n, k, p, k / p }'
 awk -v m="$mem" -v o="$open_kib" -v n="$entries" 'BEGIN { printf "| import, peak memory | %d | %.0f MiB | the wallet opened, decrypted %.0f MiB | %.2f | <= 1.5 |\n", n, m / 1024, o / 1024, m / o }'
+awk -v m="$mem" -v p="$peer_mem" -v n="$entries" 'BEGIN { printf "| import, peak memory | %d | %.0f MiB | keepassxc-cli import %.0f MiB | %.2f | none |\n", n, m / 1024, p / 1024, m / p }'
