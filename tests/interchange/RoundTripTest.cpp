@@ -13,7 +13,7 @@ using namespace Interchange;
 
 namespace {
 
-struct CardSpec {
+struct PlannedCard {
     std::string category; // "" or "Bank" or "Bank/Cards"
     int typeId;
     std::string name;
@@ -21,13 +21,13 @@ struct CardSpec {
     std::vector<std::pair<std::string, std::string>> fields;
 };
 
-const CardSpec kLoginsAndNotes[] = {
+const PlannedCard kLoginsAndNotes[] = {
     {"", 26, "Mail", "two\nlines", {{"siteName", "Mail"}, {"username", "anna"}, {"password", "p,\"w\""}, {"url", "https://mail.example"}}},
     {"Bank", 19, "Router", "", {{"system", "Router"}, {"username", "admin"}, {"password", "Grüße"}}},
     {"Bank/Old", 10, "Safe", "left 12, right 7", {}},
 };
 
-const CardSpec kEveryKindOfField[] = {
+const PlannedCard kEveryKindOfField[] = {
     {"Bank", 0, "Giro", "main account",
      {{"accountType", "Checking"}, {"accountNumber", "12345"}, {"bankName", "Bank"}, {"pin", "1234"}, {"swift", "ABCDEF"}}},
     {"Bank/Cards", 7, "Visa", "",
@@ -63,33 +63,33 @@ CCategory& categoryAt(CCategory& root, const std::string& path)
     return *category;
 }
 
-std::unique_ptr<CCategory> walletOf(std::span<const CardSpec> specs)
+std::unique_ptr<CCategory> walletOf(std::span<const PlannedCard> plans)
 {
     auto root = std::make_unique<CCategory>(CString("Wallet"), IconNames::kDefaultCategoryIndex, 0, false);
     std::int64_t modified = 1700000000;
-    for (const CardSpec& spec : specs) {
-        std::unique_ptr<CCard> card = createCard(spec.typeId);
+    for (const PlannedCard& plan : plans) {
+        std::unique_ptr<CCard> card = createCard(plan.typeId);
         CFieldCard& fields = fieldCard(*card);
-        for (const auto& [name, value] : spec.fields) {
-            const int field = kindFieldIndex(spec.typeId, name);
+        for (const auto& [name, value] : plan.fields) {
+            const int field = kindFieldIndex(plan.typeId, name);
             if (fields.fieldType(field) == FieldType::Text)
                 fields.setText(field, CString(wideToAnsi(utf8ToWide(value))));
             else
                 fields.setNumber(field, std::stoi(value));
         }
         fields.applyEditRules();
-        card->setName(CString(wideToAnsi(utf8ToWide(spec.name))));
-        card->getNotes() = CString(spec.notes.c_str());
+        card->setName(CString(wideToAnsi(utf8ToWide(plan.name))));
+        card->getNotes() = CString(plan.notes.c_str());
         card->setModifiedTime(modified += 60);
-        categoryAt(*root, spec.category).insertCard(std::move(card));
+        categoryAt(*root, plan.category).insertCard(std::move(card));
     }
     return root;
 }
 
-void expectSameCards(const CCategory& original, const CCategory& back, std::span<const CardSpec> specs)
+void expectSameCards(const CCategory& original, const CCategory& back, std::span<const PlannedCard> plans)
 {
-    for (const CardSpec& spec : specs) {
-        const std::string path = (spec.category.empty() ? "" : spec.category + "/") + spec.name;
+    for (const PlannedCard& plan : plans) {
+        const std::string path = (plan.category.empty() ? "" : plan.category + "/") + plan.name;
         SCOPED_TRACE(path);
         const CCard* before = cardAt(original, path);
         const CCard* after = cardAt(back, path);
@@ -117,14 +117,14 @@ TEST(RoundTrip, KeePassXcCsv)
 
 TEST(RoundTrip, BitwardenJson)
 {
-    std::vector<CardSpec> specs(std::begin(kLoginsAndNotes), std::end(kLoginsAndNotes));
-    specs.insert(specs.end(), std::begin(kEveryKindOfField), std::end(kEveryKindOfField));
-    const auto wallet = walletOf(specs);
+    std::vector<PlannedCard> plans(std::begin(kLoginsAndNotes), std::end(kLoginsAndNotes));
+    plans.insert(plans.end(), std::begin(kEveryKindOfField), std::end(kEveryKindOfField));
+    const auto wallet = walletOf(plans);
     const ExportResult exported = writeBitwardenJson(*wallet);
-    EXPECT_EQ(exported.cards, specs.size());
+    EXPECT_EQ(exported.cards, plans.size());
     EXPECT_EQ(detectFormats(exported.text), std::vector<Format>{Format::BitwardenJson});
     const MappedImport back = imported(Format::BitwardenJson, exported.text);
-    expectSameCards(*wallet, *back.holder, specs);
+    expectSameCards(*wallet, *back.holder, plans);
     EXPECT_EQ(back.summary.valuesInNotes, 0u);
 }
 
