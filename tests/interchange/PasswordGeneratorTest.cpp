@@ -2,6 +2,7 @@
 // that its passwords do not repeat and use every allowed character.
 #include "passwords/PassphraseWords.h"
 #include "passwords/PasswordGenerator.h"
+#include "passwords/SecretFields.h"
 
 #include <gtest/gtest.h>
 
@@ -108,4 +109,35 @@ TEST(PasswordGenerator, PassphrasesFromTheWordList)
     }
     EXPECT_FALSE(generatePassphrase(0));
     EXPECT_FALSE(generatePassphrase(kMaxPassphraseWords + 1));
+}
+
+TEST(PasswordGenerator, RulesOfTheFieldsThatHoldSecrets)
+{
+    struct Case {
+        int typeId;
+        const char* field;
+        int limit;
+        std::optional<std::pair<int, bool>> lengthAndDigitsOnly;
+    };
+    const Case cases[] = {
+        {0, "pin", 4, std::pair{4, true}},           // bank PIN: 4 digits
+        {7, "pin", 6, std::pair{6, true}},           // credit-card PIN: up to 6
+        {7, "pin", 0, std::pair{6, true}},
+        {2, "pin", 4, std::pair{4, true}},           // calling card, as its editor takes it
+        {19, "password", 30, std::pair{20, false}},  // a password: the default length within the limit
+        {19, "password", 12, std::pair{12, false}},
+        {26, "password", 0, std::pair{20, false}},
+        {26, "username", 0, std::nullopt},
+        {7, "cardNumber", 0, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.typeId) + " " + c.field);
+        const std::optional<PasswordRules> rules = generatorRulesFor(c.typeId, c.field, c.limit);
+        ASSERT_EQ(rules.has_value(), c.lengthAndDigitsOnly.has_value());
+        if (!rules)
+            continue;
+        const std::string secret = generatePassword(*rules).value();
+        EXPECT_EQ(secret.size(), static_cast<std::size_t>(c.lengthAndDigitsOnly->first));
+        EXPECT_EQ(secret.find_first_not_of("0123456789") == std::string::npos, c.lengthAndDigitsOnly->second) << secret;
+    }
 }
