@@ -3,9 +3,9 @@
 #include "BenchDocument.h"
 #include "SampleText.h"
 
-#include "CardFieldNames.h"
 #include "CardValues.h"
 #include "cards/CardFactory.h"
+#include "cards/CardFieldNames.h"
 #include "cards/FieldCard.h"
 #include "images/IconNames.h"
 #include "model/Category.h"

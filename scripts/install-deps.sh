@@ -17,6 +17,7 @@ packages=(
     clang
     libclang-rt-dev
     sqlite3
+    time
     qt6-base-dev
     qt6-multimedia-dev
     qt6-qpa-plugins

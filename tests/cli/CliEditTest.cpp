@@ -1,9 +1,9 @@
 // Creating a wallet and changing it with every edit command, seen through
 // the tree, the text export and the search.
 #include "CliFixture.h"
-#include "CardFieldNames.h"
 #include "CardValues.h"
 #include "cards/CardFactory.h"
+#include "cards/CardFieldNames.h"
 #include "cards/FieldCard.h"
 #include "cards/CardTypeTable.h"
 

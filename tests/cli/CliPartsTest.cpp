@@ -1,8 +1,8 @@
 // The tool's parts that need no wallet file: paths and the names of fields.
-#include "CardFieldNames.h"
 #include "CardValues.h"
 #include "NodePath.h"
 #include "cards/CardFactory.h"
+#include "cards/CardFieldNames.h"
 #include "cards/FieldCard.h"
 #include "model/Category.h"
 

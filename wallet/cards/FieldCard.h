@@ -55,3 +55,7 @@ private:
     const CardKind* kind;
     std::vector<FieldValue> values;
 };
+
+// The card as a CFieldCard (every kind is one).
+inline CFieldCard& fieldCard(CCard& card) { return static_cast<CFieldCard&>(card); }
+inline const CFieldCard& fieldCard(const CCard& card) { return static_cast<const CFieldCard&>(card); }

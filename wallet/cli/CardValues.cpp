@@ -1,7 +1,7 @@
 #include "CardValues.h"
 
-#include "CardFieldNames.h"
 #include "TerminalText.h"
+#include "cards/CardFieldNames.h"
 #include "cards/CardTypeTable.h"
 #include "cards/FieldCard.h"
 #include "model/NodeTreeState.h"
@@ -151,8 +151,6 @@ std::string unknownName(const CFieldCard& card, std::string_view name)
 
 } // namespace
 
-CFieldCard& fieldCard(CCard& card) { return static_cast<CFieldCard&>(card); }
-const CFieldCard& fieldCard(const CCard& card) { return static_cast<const CFieldCard&>(card); }
 
 void writeCardValues(const CFieldCard& card, Json& node)
 {

@@ -5,6 +5,8 @@
 // integer, a flag a JSON boolean; an absent picture or sound path is null.
 #pragma once
 
+#include "cards/FieldCard.h"
+
 #include <nlohmann/json.hpp>
 
 #include <string>
@@ -29,6 +31,3 @@ bool setCardValue(CFieldCard& card, std::string_view name, const Json& value, st
 // text or its position; an empty picture or sound path as absent.
 bool parseCardValue(const CFieldCard& card, std::string_view name, const std::string& text, Json& value, std::string& error);
 
-// The card as a CFieldCard (every kind is one).
-CFieldCard& fieldCard(CCard& card);
-const CFieldCard& fieldCard(const CCard& card);

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "passwords/PasswordGenerator.h"
 #include "platform/CodePage.h"
 
 #include <charconv>
@@ -21,13 +22,12 @@ bool takeText(std::string& field, const std::string& value)
     return true;
 }
 
-// A whole number from 1 to a day's seconds.
-bool takeCount(int& field, const std::string& value)
+// A whole number from 1 to `maximum`.
+bool takeCount(int& field, const std::string& value, int maximum)
 {
-    constexpr int kMaximum = 86400;
     int number = 0;
     const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (failure != std::errc() || end != value.data() + value.size() || number < 1 || number > kMaximum)
+    if (failure != std::errc() || end != value.data() + value.size() || number < 1 || number > maximum)
         return false;
     field = number;
     return true;
@@ -57,13 +57,21 @@ const OptionSpec kOptions[] = {
     {"--notes", kOptNotes, "TEXT", [](CommandLine& c, const std::string& v) { return takeText(c.notes, v); }},
     {"--help", kOptHelp, nullptr, [](CommandLine&, const std::string&) { return true; }},
     {"--field", kOptField, "NAME", [](CommandLine& c, const std::string& v) { return takeText(c.field, v); }},
-    {"--seconds", kOptSeconds, "N", [](CommandLine& c, const std::string& v) { return takeCount(c.seconds, v); }},
-    {"--strong", kOptStrong, nullptr, [](CommandLine& c, const std::string&) {
-         c.format = WalletFormat::Strong;
+    {"--seconds", kOptSeconds, "N", [](CommandLine& c, const std::string& v) { return takeCount(c.seconds, v, 86400); }},
+    {"--format", kOptFormat, "F", [](CommandLine& c, const std::string& v) { return takeText(c.format, v); }},
+    {"--length", kOptLength, "N", [](CommandLine& c, const std::string& v) { return takeCount(c.length, v, kMaxPasswordLength); }},
+    {"--digits", kOptDigits, nullptr, [](CommandLine&, const std::string&) { return true; }},
+    {"--lower", kOptLower, nullptr, [](CommandLine&, const std::string&) { return true; }},
+    {"--upper", kOptUpper, nullptr, [](CommandLine&, const std::string&) { return true; }},
+    {"--symbols", kOptSymbols, nullptr, [](CommandLine&, const std::string&) { return true; }},
+    {"--no-lookalikes", kOptNoLookalikes, nullptr, [](CommandLine&, const std::string&) { return true; }},
+    {"--words", kOptWords, "N", [](CommandLine& c, const std::string& v) { return takeCount(c.words, v, kMaxPassphraseWords); }},
+    {    {"--strong", kOptStrong, nullptr, [](CommandLine& c, const std::string&) {
+         c.walletFormat = WalletFormat::Strong;
          return true;
      }},
     {"--to", kOptTo, "strong|classic", [](CommandLine& c, const std::string& v) {
-         c.format = v == "strong" ? WalletFormat::Strong : WalletFormat::Classic;
+         c.walletFormat = v == "strong" ? WalletFormat::Strong : WalletFormat::Classic;
          return v == "strong" || v == "classic";
      }},
 };

@@ -34,8 +34,16 @@ enum CliOption : unsigned {
     kOptHelp = 1u << 18,
     kOptField = 1u << 19,
     kOptSeconds = 1u << 20,
-    kOptStrong = 1u << 21,
-    kOptTo = 1u << 22,
+    kOptFormat = 1u << 21,
+    kOptLength = 1u << 22,
+    kOptWords = 1u << 23,
+    kOptDigits = 1u << 24,
+    kOptLower = 1u << 25,
+    kOptUpper = 1u << 26,
+    kOptSymbols = 1u << 27,
+    kOptNoLookalikes = 1u << 28,
+    kOptStrong = 1u << 29,
+    kOptTo = 1u << 30,
 };
 // What every command accepts.
 inline constexpr unsigned kCommonOptions =
@@ -57,8 +65,11 @@ struct CommandLine {
     std::string notes;
     std::string field;
     int seconds = 30;
+    std::string format;
+    int length = 20;
+    int words = 0;
     // --strong, or --to strong|classic.
-    WalletFormat format = WalletFormat::Classic;
+    WalletFormat walletFormat = WalletFormat::Classic;
 
     bool has(CliOption option) const { return (given & option) != 0; }
 };

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 
 #include <span>
+#include <string>
 
 class WalletSession;
 
@@ -39,6 +40,12 @@ int runPaths(WalletSession&, const CommandLine&);
 int runKinds(WalletSession&, const CommandLine&);
 
 int runImport(WalletSession&, const CommandLine&);
+int runImportFrom(WalletSession&, const CommandLine&);
+int runFormatExport(WalletSession&, const CommandLine&);
+int runGenerate(WalletSession&, const CommandLine&);
+
+// Writes `text` to the file named by -o (a new file gets mode 0600), or to standard output.
+bool writeOutput(const CommandLine& line, const std::string& text);
 int runAddCategory(WalletSession&, const CommandLine&);
 int runAddCard(WalletSession&, const CommandLine&);
 int runEditCard(WalletSession&, const CommandLine&);

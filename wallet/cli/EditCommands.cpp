@@ -2,12 +2,12 @@
 // import, add-category, add-card, edit-card, edit-category, delete, copy, move.
 #include "Commands.h"
 
-#include "CardFieldNames.h"
 #include "NodePath.h"
 #include "TerminalText.h"
 #include "WalletJson.h"
 #include "WalletSession.h"
 #include "cards/CardFactory.h"
+#include "cards/CardFieldNames.h"
 #include "cards/FieldCard.h"
 #include "images/IconIndex.h"
 #include "model/Category.h"
@@ -102,20 +102,6 @@ bool readJson(const std::string& file, Json& json)
     json = Json::parse(file == "-" ? std::cin : in, nullptr, false);
     if (json.is_discarded())
         return fail("\"" + file + "\" is not valid JSON.");
-    return true;
-}
-
-bool addNode(CWalletDoc& doc, CCategory& target, std::unique_ptr<CNode> node)
-{
-    node->setParent(&target);
-    if (node->isCard())
-        return doc.addCard(target, std::unique_ptr<CCard>(static_cast<CCard*>(node.release()))) || fail("Cant save the card");
-    auto* category = static_cast<CCategory*>(node.get());
-    // The new category brings its subtree: every record below it is written with it.
-    category->setWriteSubtree(true);
-    if (!doc.addCategory(target, std::unique_ptr<CCategory>(static_cast<CCategory*>(node.release())), true))
-        return fail("Cant save the category");
-    category->setWriteSubtree(false);
     return true;
 }
 

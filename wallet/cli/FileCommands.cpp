@@ -16,7 +16,7 @@ int runCreate(WalletSession& session, const CommandLine& line)
     if (std::filesystem::exists(file, ignored) && session.ui().messageBox("File Exist. Overwrite?", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return 1;
     const CString name = line.has(kOptName) ? fromTerminal(line.name) : fromTerminal(std::filesystem::path(file).stem().string());
-    return session.create(file, name, line.format) ? 0 : 1;
+    return session.create(file, name, line.walletFormat) ? 0 : 1;
 }
 
 namespace {
@@ -37,15 +37,15 @@ int runConvert(WalletSession& session, const CommandLine& line)
     if (!session.start() || !session.open(line.arguments[0]))
         return 1;
     CWalletDoc& doc = session.document();
-    if (doc.getFileFormat() == line.format) {
-        std::cout << "The wallet is already " << walletFormatName(line.format) << ".\n";
+    if (doc.getFileFormat() == line.walletFormat) {
+        std::cout << "The wallet is already " << walletFormatName(line.walletFormat) << ".\n";
         return 0;
     }
-    if (line.format == WalletFormat::Classic && session.ui().messageBox(kClassicWarning, MB_YESNO | MB_ICONWARNING) != IDYES)
+    if (line.walletFormat == WalletFormat::Classic && session.ui().messageBox(kClassicWarning, MB_YESNO | MB_ICONWARNING) != IDYES)
         return 1;
-    if (!doc.convertWalletFile(line.format))
+    if (!doc.convertWalletFile(line.walletFormat))
         return 1;
-    std::cout << "Converted to " << walletFormatName(line.format) << ".\n";
+    std::cout << "Converted to " << walletFormatName(line.walletFormat) << ".\n";
     return 0;
 }
 

@@ -65,27 +65,6 @@ bool decryptIfAsked(WalletSession& session, const CommandLine& line)
     return session.document().obtainDocumentKey() == CWalletDoc::kKeyHeld && session.document().decryptAllCategories();
 }
 
-// Writes `text` to the file named by -o (a new file gets mode 0600), or to standard output.
-bool writeOutput(const CommandLine& line, const std::string& text)
-{
-    if (!line.has(kOptOutput)) {
-        std::cout << text;
-        return static_cast<bool>(std::cout.flush());
-    }
-    const int fd = ::open(line.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    bool written = fd >= 0;
-    for (std::size_t done = 0; written && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        written = n > 0;
-        done += written ? static_cast<std::size_t>(n) : 0;
-    }
-    if (fd >= 0)
-        written = ::close(fd) == 0 && written;
-    if (!written)
-        std::cerr << "Cannot create file!" << std::endl;
-    return written;
-}
-
 // One value for a script: exactly its text, with a newline only on a terminal.
 int printField(const CNode& node, const std::string& name)
 {
@@ -100,6 +79,27 @@ int printField(const CNode& node, const std::string& name)
 }
 
 } // namespace
+
+bool writeOutput(const CommandLine& line, const std::string& text)
+{
+    if (!line.has(kOptOutput)) {
+        std::cout << text;
+        return static_cast<bool>(std::cout.flush());
+    }
+    const int fd = ::open(line.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // A file that was there keeps its name only: its old mode gives way to 0600.
+    bool written = fd >= 0 && ::fchmod(fd, 0600) == 0;
+    for (std::size_t done = 0; written && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        written = n > 0;
+        done += written ? static_cast<std::size_t>(n) : 0;
+    }
+    if (fd >= 0)
+        written = ::close(fd) == 0 && written;
+    if (!written)
+        std::cerr << "Cannot create file!" << std::endl;
+    return written;
+}
 
 int runTree(WalletSession& session, const CommandLine& line)
 {
@@ -162,6 +162,8 @@ int runDump(WalletSession& session, const CommandLine& line)
 
 int runExport(WalletSession& session, const CommandLine& line)
 {
+    if (line.has(kOptFormat))
+        return runFormatExport(session, line);
     if (!startAndView(session, line))
         return 1;
     TerminalUserInterface& ui = session.ui();

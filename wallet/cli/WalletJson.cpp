@@ -1,8 +1,8 @@
 #include "WalletJson.h"
 
-#include "CardFieldNames.h"
 #include "TerminalText.h"
 #include "cards/CardFactory.h"
+#include "cards/CardFieldNames.h"
 #include "cards/CardTypeTable.h"
 #include "cards/FieldCard.h"
 #include "images/IconIndex.h"

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 WalletSession::WalletSession(const CommandLine& line) : terminal(line.passwords)
 {
@@ -131,4 +132,28 @@ bool holdsEncryption(const CNode& node)
             return true;
     }
     return false;
+}
+
+namespace {
+
+bool fail(const char* message)
+{
+    std::cerr << message << std::endl;
+    return false;
+}
+
+} // namespace
+
+bool addNode(CWalletDoc& doc, CCategory& target, std::unique_ptr<CNode> node)
+{
+    node->setParent(&target);
+    if (node->isCard())
+        return doc.addCard(target, std::unique_ptr<CCard>(static_cast<CCard*>(node.release()))) || fail("Cant save the card");
+    auto* category = static_cast<CCategory*>(node.get());
+    // The new category brings its subtree: every record below it is written with it.
+    category->setWriteSubtree(true);
+    if (!doc.addCategory(target, std::unique_ptr<CCategory>(static_cast<CCategory*>(node.release())), true))
+        return fail("Cant save the category");
+    category->setWriteSubtree(false);
+    return true;
 }

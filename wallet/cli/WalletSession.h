@@ -63,3 +63,6 @@ private:
 CString walletPath(const std::string& file);
 // Whether the node or anything below it is an encrypted category.
 bool holdsEncryption(const CNode& node);
+// Adds the node (a category with its whole subtree) to `target` through the
+// document; false after "Cant save the card" or "Cant save the category".
+bool addNode(CWalletDoc& doc, CCategory& target, std::unique_ptr<CNode> node);

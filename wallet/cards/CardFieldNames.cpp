@@ -1,4 +1,4 @@
-#include "CardFieldNames.h"
+#include "cards/CardFieldNames.h"
 
 #include "cards/CardTypeTable.h"
 #include "model/Node.h"
