@@ -66,7 +66,7 @@ const OptionSpec kOptions[] = {
     {"--symbols", kOptSymbols, nullptr, [](CommandLine&, const std::string&) { return true; }},
     {"--no-lookalikes", kOptNoLookalikes, nullptr, [](CommandLine&, const std::string&) { return true; }},
     {"--words", kOptWords, "N", [](CommandLine& c, const std::string& v) { return takeCount(c.words, v, kMaxPassphraseWords); }},
-    {    {"--strong", kOptStrong, nullptr, [](CommandLine& c, const std::string&) {
+    {"--strong", kOptStrong, nullptr, [](CommandLine& c, const std::string&) {
          c.walletFormat = WalletFormat::Strong;
          return true;
      }},
