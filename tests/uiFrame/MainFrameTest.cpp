@@ -31,7 +31,9 @@ TEST_F(FrameTest, MenusAndToolbarShowTheCommandsInTheirOrder)
 {
     openFrame();
     const std::vector<ExpectedMenu> expected = {
-        {"&File", {{New, "New"}, {Open, "&Open"}, {0, ""}, {Print, "&Print..."}, {PrintSetup, "P&rint Setup..."}, {0, ""}, {Exit, "Exit"}}},
+        {"&File",
+         {{New, "New"}, {Open, "&Open"}, {0, ""}, {ImportFrom, "Import..."}, {ExportTo, "Export..."}, {0, ""}, {Print, "&Print..."},
+          {PrintSetup, "P&rint Setup..."}, {0, ""}, {Exit, "Exit"}}},
         {"Tools", {{Export, "&Export "}, {Lock, "&Lock"}, {0, ""}, {Options, "Options ..."}, {Password, "Password ..."}, {0, ""}}},
         {"Wallet", {{Security, "Security..."}}},
         {"Edit",

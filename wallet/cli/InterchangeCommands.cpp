@@ -5,20 +5,15 @@
 #include "NodePath.h"
 #include "TerminalText.h"
 #include "WalletSession.h"
-#include "images/IconIndex.h"
-#include "images/IconNames.h"
 #include "interchange/CardMapping.h"
-#include "interchange/ExportWriters.h"
-#include "interchange/ImportFormats.h"
+#include "interchange/ImportFile.h"
+#include "interchange/ImportIntoWallet.h"
 #include "interchange/ImportSummaryText.h"
 #include "interchange/InterchangeLimits.h"
+#include "interchange/WalletExport.h"
 #include "model/Category.h"
-#include "model/NodeTreeState.h"
 
-#include <ctime>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 namespace {
 
@@ -28,30 +23,18 @@ int fail(const std::string& message, int status = 1)
     return status;
 }
 
-// The file's bytes, refused beyond the import's size limit.
-bool readSource(const std::string& path, std::string& text)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return fail("Cannot open file!"), false;
-    text.assign(std::istreambuf_iterator<char>(in), {});
-    if (in.bad())
-        return fail("Cannot read \"" + path + "\"."), false;
-    return true;
-}
-
 // The format named by --format, or the one the content shows for certain.
-std::optional<Interchange::Format> sourceFormat(const CommandLine& line, std::string_view text, int& status)
+std::optional<Interchange::Format> sourceFormat(const CommandLine& line, const Interchange::ImportFile& file, int& status)
 {
     using namespace Interchange;
-    const std::string& path = line.arguments[1];
+    const std::string& path = file.path();
     if (line.has(kOptFormat)) {
         if (const auto format = formatByName(line.format))
             return format;
         status = fail("Unknown format \"" + line.format + "\": the import reads " + formatNames(false) + ".", 2);
         return std::nullopt;
     }
-    const std::vector<Format> found = detectFormats(text);
+    const std::vector<Format> found = file.formats();
     if (found.size() == 1)
         return found[0];
     status = 1;
@@ -67,46 +50,23 @@ std::optional<Interchange::Format> sourceFormat(const CommandLine& line, std::st
     return std::nullopt;
 }
 
-bool holdsSealedCards(const CCategory& category)
-{
-    if (category.hasSealedCards())
-        return true;
-    for (const auto& sub : category.getSubcategories()) {
-        if (holdsSealedCards(*sub))
-            return true;
-    }
-    return false;
-}
-
-std::string today()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &parts);
-    return text;
-}
-
 } // namespace
 
 int runImportFrom(WalletSession& session, const CommandLine& line)
 {
     using namespace Interchange;
-    std::string text;
-    if (!readSource(line.arguments[1], text))
-        return 1;
+    ImportFile file;
+    std::string error;
+    if (!file.read(line.arguments[1], error))
+        return fail(error);
     int status = 0;
-    const std::optional<Format> format = sourceFormat(line, text, status);
+    const std::optional<Format> format = sourceFormat(line, file, status);
     if (!format)
         return status;
     // Everything is read and checked before the wallet is opened: a file that
     // fails anywhere leaves the wallet as it was.
-    ImportSource source;
-    std::string error;
-    if (!readImport(*format, text, source, error))
-        return fail("\"" + line.arguments[1] + "\", " + error);
-    std::string().swap(text);
+    if (!file.parse(*format, error))
+        return fail(error);
     if (!session.start() || !session.open(line.arguments[0]))
         return 1;
     CCategory* target = session.findCategory(line.has(kOptInto) ? line.into : "/");
@@ -118,17 +78,13 @@ int runImportFrom(WalletSession& session, const CommandLine& line)
         return 1;
     if (!session.prepareTarget(*target, sealed))
         return 1;
-    MappedImport mapped = mapImport(source, sealed);
-    source = ImportSource();
+    MappedImport mapped = file.map(sealed);
     CWalletDoc& doc = session.document();
     std::string place;
     if (!line.has(kOptInto)) {
-        const std::string name = std::string(formatInfo(*format).source) + " " + today();
-        mapped.holder->setName(fromTerminal(name));
-        mapped.holder->setIconIndex(NodeTreeState::iconIndex().variantIndex(IconNames::kDefaultCategoryIndex));
-        ++mapped.summary.categories;
-        if (!addNode(doc, *target, std::move(mapped.holder)))
-            return 1;
+        const std::string name = importCategoryName(*format);
+        if (!addImportAsCategory(doc, *target, mapped, name))
+            return fail("Cant save the category");
         place = "the new encrypted category \"" + name + "\"";
     } else {
         // Every node of the file, each added by the document's own operation.
@@ -155,13 +111,11 @@ int runFormatExport(WalletSession& session, const CommandLine& line)
         return fail("Unknown export format \"" + line.format + "\": the export writes " + formatNames(true) + ".", 2);
     if (!session.start() || !session.view(line.arguments[0]))
         return 1;
-    CWalletDoc& doc = session.document();
-    // Sealed categories go out only opened with the password; refused, they stay out.
-    if (holdsSealedCards(doc.getRoot()) && !line.has(kOptNoDecrypt) && doc.obtainDocumentKey() == CWalletDoc::kKeyHeld && !doc.decryptAllCategories())
+    const std::optional<ExportResult> result = exportWallet(session.document(), *format, !line.has(kOptNoDecrypt));
+    if (!result)
         return 1;
-    const ExportResult result = *format == Format::KeePassXcCsv ? writeKeePassXcCsv(doc.getRoot()) : writeBitwardenJson(doc.getRoot());
     std::cerr << "Warning: the exported file is not encrypted: anyone who can read it can read every password in it." << std::endl;
-    if (result.sealedLeftOut)
-        std::cerr << result.sealedLeftOut << " sealed cards were left out: they need the wallet's password." << std::endl;
-    return writeOutput(line, result.text) ? 0 : 1;
+    if (result->sealedLeftOut)
+        std::cerr << result->sealedLeftOut << " sealed cards were left out: they need the wallet's password." << std::endl;
+    return writeOutput(line, result->text) ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include "WalletJson.h"
 #include "WalletSession.h"
 #include "cards/CardTypeTable.h"
+#include "interchange/WalletExport.h"
 #include "model/Category.h"
 #include "model/DocumentKey.h"
 #include "model/SearchResult.h"
@@ -86,16 +87,7 @@ bool writeOutput(const CommandLine& line, const std::string& text)
         std::cout << text;
         return static_cast<bool>(std::cout.flush());
     }
-    const int fd = ::open(line.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    // A file that was there keeps its name only: its old mode gives way to 0600.
-    bool written = fd >= 0 && ::fchmod(fd, 0600) == 0;
-    for (std::size_t done = 0; written && done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        written = n > 0;
-        done += written ? static_cast<std::size_t>(n) : 0;
-    }
-    if (fd >= 0)
-        written = ::close(fd) == 0 && written;
+    const bool written = Interchange::writePrivateFile(line.output, text);
     if (!written)
         std::cerr << "Cannot create file!" << std::endl;
     return written;

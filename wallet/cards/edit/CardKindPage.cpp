@@ -3,9 +3,12 @@
 #include "ControlId.h"
 #include "EditableList.h"
 #include "EditorTexts.h"
+#include "SecretFieldRow.h"
 #include "zenthoLib/Ui/QtText.h"
 #include "cards/CardFactory.h"
+#include "cards/CardFieldNames.h"
 #include "cards/FieldCard.h"
+#include "passwords/SecretFields.h"
 #include "zenthoLib/Base/UserInterface.h"
 
 #include <QComboBox>
@@ -92,7 +95,7 @@ void CCardKindPage::build()
         const QString caption = QString::fromLatin1(control.caption);
         if (widget) {
             bound.push_back(entry);
-            trackFocus(widget);
+            trackFocus(entry.widget);
         }
         if (control.sameRow) {
             if (!line) {
@@ -134,6 +137,14 @@ void CCardKindPage::build()
     }
     grid->setColumnStretch(1, 1);
     finishPage();
+}
+
+std::optional<PasswordRules> CCardKindPage::secretRules(const PageControl& control) const
+{
+    const std::span<const char* const> names = kindFieldNames(typeId);
+    if (control.field < 0 || control.field >= static_cast<int>(names.size()))
+        return std::nullopt;
+    return generatorRulesFor(typeId, names[control.field], control.limit);
 }
 
 QWidget* CCardKindPage::makeControl(const PageControl& control, Bound& entry)
@@ -184,6 +195,8 @@ QWidget* CCardKindPage::makeControl(const PageControl& control, Bound& entry)
         if (control.type == T::Digits)
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         entry.widget = edit;
+        if (const auto rules = secretRules(control))
+            return new CSecretFieldRow(*edit, control.field, *rules, body());
         return edit;
     }
     }

@@ -5,8 +5,10 @@
 
 #include "CardDialog.h"
 #include "KindPageTable.h"
+#include "passwords/PasswordGenerator.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CCard;
@@ -43,6 +45,8 @@ private:
 
     void build();
     QWidget* makeControl(const PageControl& control, Bound& bound);
+    // What the Generate button beside the control makes, when its field holds a password or a PIN.
+    std::optional<PasswordRules> secretRules(const PageControl& control) const;
     void fill(const CFieldCard& from, bool isNew);
     void fillList(QComboBox& list, const PageControl& control, const CFieldCard& from, bool isNew) const;
     void writeTo(CFieldCard& card) const;

@@ -11,6 +11,8 @@ constexpr int Save = 57603;
 constexpr int PrintSetup = 57606;
 constexpr int Print = 57607;
 constexpr int Exit = 57665;
+constexpr int ImportFrom = 32851;
+constexpr int ExportTo = 32852;
 // Edit
 constexpr int Undo = 57643;
 constexpr int Copy = 57634;

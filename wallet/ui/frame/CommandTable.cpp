@@ -14,6 +14,8 @@ const CommandInfo kCommands[] = {
     {Save, "Save", nullptr, "Ctrl+S"},
     {Print, "&Print...", "Print the active document\nPrint", "Ctrl+P"},
     {PrintSetup, "P&rint Setup...", "Change the printer and printing options\nPrint Setup", nullptr},
+    {ImportFrom, "Import...", "Add the passwords exported by another password manager\nImport", nullptr},
+    {ExportTo, "Export...", "Write the cards in another password manager's format\nExport", nullptr},
     {Exit, "Exit", "Quit the application; prompts to save documents\nExit", "Ctrl+Q"},
     {Export, "&Export ", "Export Contents to Text File", nullptr},
     {Lock, "&Lock", "Lock Wallet\nLock", nullptr},
@@ -38,7 +40,7 @@ const CommandInfo kCommands[] = {
     {About, "About", nullptr, nullptr},
 };
 
-const int kFileMenu[] = {New, Open, 0, Print, PrintSetup, 0, Exit};
+const int kFileMenu[] = {New, Open, 0, ImportFrom, ExportTo, 0, Print, PrintSetup, 0, Exit};
 const int kToolsMenu[] = {Export, Lock, 0, Options, Password, 0};
 const int kWalletMenu[] = {Security};
 const int kEditMenu[] = {DeleteCategory, DeleteCard, 0, EditCategory, EditCard, 0, NewCategory, NewCard, 0, Find, FindPrev, FindNext, 0};

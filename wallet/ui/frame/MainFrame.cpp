@@ -11,6 +11,7 @@
 #include "frame/ToolbarIcons.h"
 #include "frame/WalletSplitter.h"
 #include "images/qt/QtImageLists.h"
+#include "importexport/ImportExportCommands.h"
 #include "model/Category.h"
 #include "model/SearchResult.h"
 #include "model/WalletDoc.h"
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(UiServices& services, ICommandTarget& application, IFrame
     m_documentCommands.push_back(std::make_unique<CPrintCommands>(services, *this));
     m_documentCommands.push_back(std::make_unique<CNodeClipboard>(services, *this));
     m_documentCommands.push_back(std::make_unique<CSecurityCommands>(services, *this));
+    m_documentCommands.push_back(std::make_unique<CImportExportCommands>(services, *this));
     // The frame hears of a change before the views, so that its selection
     // never names a removed node when a view reports a new one.
     m_services.document.addObserver(this);
